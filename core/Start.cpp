@@ -1,0 +1,29 @@
+#include "core/Start.h"
+
+#include "core/Installer.h"
+#include "core/MessageCatalog.h"
+#include "core/ProductTable.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+const COLORREF kBaseColour = 0x00319A63;
+const COLORREF kLightColour = 0x00A6FFD7;
+
+extern "C" int start()
+{
+    ProductEntry table[kBuiltInProductCount];
+    CopyBuiltInProductTable(table);
+    table[0].displayName = textProductName;
+    table[0].findMenuText = textFindMenuItem;
+    table[0].searchMenuText = textSearchMenuItem;
+    table[0].findMenuHelpText = textFindMenuHelp;
+    // The wizard and the progress bar need the common controls.
+    InitCommonControls();
+    Installer* installer = new Installer(table[0].displayName, table[0].baseName, table,
+                                         kBuiltInProductCount, kBaseColour, kLightColour);
+    // The installer run takes over here once it exists; until then the
+    // program builds and destroys its Installer and ends.
+    delete installer;
+    return 0;
+}

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test under Wine (and Xvfb) in a throw-away prefix.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+bash "$top/tools/build.sh"
+cd "$top/build"
+ctest --output-on-failure "$@"

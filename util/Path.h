@@ -1,0 +1,16 @@
+#pragma once
+// Paths are at most 260 bytes with the terminator (MAX_PATH).
+
+const unsigned long kPathCapacity = 260;
+
+// Appends "\" unless the directory already ends in one, then the name. A
+// result that would not fit the capacity leaves the buffer unchanged and
+// returns false: a path is refused, never cut into a different one.
+bool JoinPath(char* directory, unsigned long capacity, const char* name);
+// Creates every missing directory along a drive path (C:\A\B) or a network
+// path (\\server\share\A). Directories made before a failure stay.
+bool CreateDirectoryChain(const char* path);
+// The system temporary folder joined with "vidididuvo" (not created here).
+bool GetPrivateTempPath(char* buffer, unsigned long length);
+// Deletes the files of one directory matching a wildcard; no recursion, no result.
+void DeleteFilesMatching(const char* directory, const char* pattern);
