@@ -22,8 +22,9 @@ bool JoinPath(char* directory, unsigned long capacity, const char* name)
 static char* FirstCreatableComponent(char* path)
 {
     if (path[0] == '\\' && path[1] == '\\') {
+        // The closing "\" added to "\\server" must not pass for a share.
         char* afterServer = StrFindChar(path + 2, '\\');
-        return afterServer ? afterServer + 1 : nullptr;
+        return afterServer && afterServer[1] ? afterServer + 1 : nullptr;
     }
     if (IsCharAlphaA(path[0]) && path[1] == ':' && path[2] == '\\')
         return path + 3;
