@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-static char* MaskedCopy(const char* text)
+char* CopyWithHighBytesMasked(const char* text)
 {
     char* copy = StrDup(text);
     for (char* p = copy; *p; ++p)
@@ -18,7 +18,7 @@ char* ConvertFrom1252(const char* text)
 {
     int wideCount = MultiByteToWideChar(1252, 0, text, -1, nullptr, 0);
     if (wideCount == 0)
-        return MaskedCopy(text);
+        return CopyWithHighBytesMasked(text);
     WCHAR* wide = static_cast<WCHAR*>(MemAlloc((wideCount + 1) * sizeof(WCHAR)));
     MultiByteToWideChar(1252, 0, text, -1, wide, wideCount);
     wide[wideCount] = 0;

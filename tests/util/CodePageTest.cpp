@@ -36,6 +36,13 @@ TEST(ConvertFrom1252, HighBytesFollowTheAnsiCodePage)
     MemFree(euro);
 }
 
+TEST(ConvertFrom1252, FallbackMasksHighBytes)
+{
+    char* masked = CopyWithHighBytesMasked("Caf\xE9 \x80\xFF ok\x7F");
+    EXPECT_STREQ("Caf* ** ok\x7F", masked);
+    MemFree(masked);
+}
+
 TEST(TextString, AssignConvertsAndReleaseEmpties)
 {
     static TextString holder; // static like the catalogue's own holders
