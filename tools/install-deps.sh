@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   cmake ninja-build googletest
   wine wine32:i386 wine64 xvfb xauth x11-utils
-  mscompress icoutils liblnk-utils imagemagick
+  mscompress icoutils liblnk-utils imagemagick python3
 )
 
 missing=()
