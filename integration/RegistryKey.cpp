@@ -30,6 +30,7 @@ bool ResolveLocation(RegLocation location, const char* productSubkey, const char
     *root = nullptr;
     path[0] = 0;
     HKEY resolvedRoot = nullptr;
+    bool underSuite = false; // a relative path is appended to the suite's path, else it is the path
     bool fits = true;
     switch (location) {
     case SuiteBrowser:
@@ -38,6 +39,7 @@ bool ResolveLocation(RegLocation location, const char* productSubkey, const char
     case SuiteRoot:
     case ProductKey:
         resolvedRoot = HKEY_CURRENT_USER;
+        underSuite = true;
         fits = StrCopyBounded(path, capacity, kSuiteBase)
             && AppendComponent(path, capacity, location == ProductKey ? productSubkey : SuiteSubkey(location));
         break;
@@ -49,7 +51,7 @@ bool ResolveLocation(RegLocation location, const char* productSubkey, const char
     if (location == ProductKey && (!productSubkey || !*productSubkey))
         fits = false; // without its name the product key would be the suite's own
     if (fits && relativePath && *relativePath) {
-        if (resolvedRoot == HKEY_CURRENT_USER && location != CurrentUser)
+        if (underSuite)
             fits = StrAppendBounded(path, capacity, "\\") && StrAppendBounded(path, capacity, relativePath);
         else
             fits = StrCopyBounded(path, capacity, relativePath);
