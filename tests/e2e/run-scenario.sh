@@ -53,7 +53,8 @@ expect_lnk() {  # PATH-UNDER-DRIVE_C TEXT-IN-LNKINFO-OUTPUT
 simulate_restart() { wineboot -r >/dev/null 2>&1; wine cmd /c exit >/dev/null 2>&1; flush_prefix; echo "restart simulated"; }
 
 run_scenario() {  # SCENARIO ROBOT PROGRAM_DIR
-  local scenario=$1 robot=$2 programs=$3 name sroot version
+  local scenario=$1 robot=$2 programs=$3 name version
+  # Global: the EXIT trap runs after this function has returned.
   name=$(basename "$scenario" .scn)
   sroot=$root/$name
   out=$sroot/out
