@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# End-to-end harness.
+#   run-scenario.sh template ROOT
+#       a template Wine prefix under ROOT/template (made once per test run)
+#   run-scenario.sh run ROOT SCENARIO ROBOT_EXE PROGRAM_DIR
+#       copies the template, starts its own Xvfb and Wine server, runs the
+#       robot on the scenario, then the Linux-side checks of SCENARIO's
+#       companion file SCENARIO%.scn.check (bash, sourced) if there is one.
+#   run-scenario.sh expect-failure ROOT SCENARIO ROBOT_EXE PROGRAM_DIR TEXT
+#       the scenario must fail, and its output must contain TEXT.
+# Output of a scenario lands in ROOT/NAME/out: robot.log, *.png, registry.diff.
+# Whatever happens, the scenario's Wine server and Xvfb are ended on exit.
+set -u
+here=$(dirname "$(readlink -f "$0")")
+. "$here/../wine/env.sh"
+action=$1 root=$2
+
+winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
+
+start_xvfb() {  # $1: scenario root
+  local fifo=$1/displayfd number
+  rm -f "$fifo"; mkfifo "$fifo"
+  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 </dev/null &
+  echo $! >"$1/xvfb.pid"
+  read -r -t 20 number <"$fifo"
+  rm -f "$fifo"
+  echo ":$number" >"$1/display"
+}
+
+stop_scenario() {  # $1: scenario root
+  if [ -d "$1/prefix" ]; then (wine_env "$1"; wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1) || true; fi
+  if [ -f "$1/xvfb.pid" ]; then kill "$(cat "$1/xvfb.pid")" 2>/dev/null || true; rm -f "$1/xvfb.pid"; fi
+}
+
+# The registry as the server last saved it, without the timestamps it adds.
+registry_text() { cat "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" | grep -v -e '^#time=' | sed 's/^\(\[.*\]\) [0-9]*$/\1/'; }
+
+# Ends every Wine process of the prefix; the server writes the registry as it goes.
+flush_prefix() { wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1; true; }
+
+# Helpers for the *.check files.
+check_fail=0
+expect_file() { if [ -e "$WINEPREFIX/drive_c/$1" ]; then echo "ok: file C:/$1"; else echo "FAIL: no file C:/$1"; check_fail=1; fi; }
+expect_no_file() { if [ ! -e "$WINEPREFIX/drive_c/$1" ]; then echo "ok: no file C:/$1"; else echo "FAIL: file C:/$1 still there"; check_fail=1; fi; }
+expect_file_text() { if grep -qF -- "$2" "$WINEPREFIX/drive_c/$1" 2>/dev/null; then echo "ok: C:/$1 has $2"; else echo "FAIL: C:/$1 lacks $2"; check_fail=1; fi; }
+expect_registry() { if grep -qF -- "$1" "$out/registry.diff"; then echo "ok: registry gained $1"; else echo "FAIL: registry did not gain $1"; check_fail=1; fi; }
+expect_lnk() {  # PATH-UNDER-DRIVE_C TEXT-IN-LNKINFO-OUTPUT
+  local info; info=$(lnkinfo "$WINEPREFIX/drive_c/$1" 2>&1)
+  printf '%s\n' "$info" >"$out/$(basename "$1").lnkinfo.txt"
+  if printf '%s\n' "$info" | grep -qF -- "$2"; then echo "ok: shortcut $1 has $2"; else echo "FAIL: shortcut $1 lacks $2"; check_fail=1; fi
+}
+# wineboot -r carries out both restart queues (PendingFileRenameOperations and wininit.ini).
+simulate_restart() { wineboot -r >/dev/null 2>&1; wine cmd /c exit >/dev/null 2>&1; flush_prefix; echo "restart simulated"; }
+
+run_scenario() {  # SCENARIO ROBOT PROGRAM_DIR
+  local scenario=$1 robot=$2 programs=$3 name version
+  # Global: the EXIT trap runs after this function has returned.
+  name=$(basename "$scenario" .scn)
+  sroot=$root/$name
+  out=$sroot/out
+  stop_scenario "$sroot"; rm -rf "$sroot"
+  mkdir -p "$sroot" "$out"
+  trap 'stop_scenario "$sroot"' EXIT
+  trap 'exit 130' INT TERM
+  cp -a "$root/template/prefix" "$root/template/home" "$sroot/"
+  mkdir -p "$sroot/runtime"; chmod 700 "$sroot/runtime"
+  # The user folders link into the template's home; point them at ours.
+  find "$sroot/prefix/drive_c/users" -maxdepth 2 -type l | while read -r link; do
+    target=$(readlink "$link"); ln -sfn "${target/#$root\/template/$sroot}" "$link"
+  done
+  start_xvfb "$sroot"
+  wine_env "$sroot"
+  setsid wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd /c exit >/dev/null 2>&1
+  version=$(sed -n 's/^harness windows \([a-z0-9]*\).*/\1/p' "$scenario")
+  if [ -n "$version" ]; then
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine]\r\n"Version"="%s"\r\n\r\n' "$version" >"$sroot/version.reg"
+    wine regedit /S "$(winpath "$sroot/version.reg")" >/dev/null 2>&1
+  fi
+  cp "$root/template/registry.txt" "$out/registry-before.txt"
+  export E2E_PROGRAMS E2E_OUT
+  E2E_PROGRAMS=$(winpath "$programs"); E2E_OUT=$(winpath "$out")
+  # Output to a file, never a pipe: Wine's background services would hold it open.
+  timeout 300 wine "$robot" "$(winpath "$scenario")" "$E2E_OUT" >"$out/robot.log" 2>&1 </dev/null
+  local rc=$?
+  tr -d '\r' <"$out/robot.log"
+  flush_prefix
+  registry_text >"$out/registry-after.txt"
+  diff "$out/registry-before.txt" "$out/registry-after.txt" >"$out/registry.diff"
+  for bmp in "$out"/*.bmp; do
+    [ -e "$bmp" ] && /usr/bin/convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  done
+  [ $rc = 0 ] || { echo "robot failed (exit $rc); output in $out"; return $rc; }
+  if [ -f "${scenario%.scn}.check" ]; then
+    . "${scenario%.scn}.check"
+    [ $check_fail = 0 ] || { echo "Linux-side checks failed"; return 1; }
+  fi
+  echo "scenario $name passed; output in $out"
+}
+
+case $action in
+  template)
+    "$here/../wine/prefix.sh" setup "$root/template" || exit 1
+    "$here/../wine/prefix.sh" teardown "$root/template"
+    (wine_env "$root/template"; registry_text >"$root/template/registry.txt")
+    rm -f "$root/template/display"
+    ;;
+  run)
+    run_scenario "$3" "$4" "$5"
+    ;;
+  expect-failure)
+    log=$(run_scenario "$3" "$4" "$5" 2>&1); rc=$?
+    printf '%s\n' "$log"
+    [ $rc != 0 ] || { echo "FAIL: the scenario passed, it should have failed"; exit 1; }
+    printf '%s\n' "$log" | grep -qF -- "$6" || { echo "FAIL: the output lacks: $6"; exit 1; }
+    echo "the scenario failed as it should, naming the step"
+    ;;
+  *) echo "usage: see the header of $0" >&2; exit 2 ;;
+esac
