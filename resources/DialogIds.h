@@ -1,0 +1,7 @@
+#pragma once
+// Resource ids of the progress dialog, shared by its resource script and the code.
+#define IDD_PROGRESS 130
+#define IDC_PROGRESS_BAR 900
+#define IDC_PROGRESS_STATUS 901
+// The program's icon (its artwork is added with the other program resources).
+#define IDI_PROGRAM 101
