@@ -272,34 +272,29 @@ bool Robot::ExpectChecked(const Words& words, std::string* failure) {
   return ok;
 }
 
-bool Robot::ExpectEnabled(const Words& words, std::string* failure) {
+// A yes/no property of a control, polled until it has the wanted value.
+bool Robot::ExpectControlFlag(const Words& words, std::string* failure, BOOL(WINAPI* property)(HWND),
+                              const char* onName, const char* offName) {
   HWND control;
   bool wanted;
   if (!ParseBool(words[1], &wanted)) { *failure = "expected 0 or 1"; return false; }
   if (!NeedControl(words[0], &control, failure)) return false;
   std::string seen;
   bool ok = Poll([&](std::string* s) {
-    bool enabled = IsWindowEnabled(control) != 0;
-    *s = std::string("expected ") + (wanted ? "enabled" : "disabled") + ", saw " + (enabled ? "enabled" : "disabled");
-    return enabled == wanted;
+    bool on = property(control) != 0;
+    *s = std::string("expected ") + (wanted ? onName : offName) + ", saw " + (on ? onName : offName);
+    return on == wanted;
   }, &seen);
   if (!ok) *failure = seen;
   return ok;
 }
 
+bool Robot::ExpectEnabled(const Words& words, std::string* failure) {
+  return ExpectControlFlag(words, failure, IsWindowEnabled, "enabled", "disabled");
+}
+
 bool Robot::ExpectVisible(const Words& words, std::string* failure) {
-  HWND control;
-  bool wanted;
-  if (!ParseBool(words[1], &wanted)) { *failure = "expected 0 or 1"; return false; }
-  if (!NeedControl(words[0], &control, failure)) return false;
-  std::string seen;
-  bool ok = Poll([&](std::string* s) {
-    bool visible = IsWindowVisible(control) != 0;
-    *s = std::string("expected ") + (wanted ? "visible" : "hidden") + ", saw " + (visible ? "visible" : "hidden");
-    return visible == wanted;
-  }, &seen);
-  if (!ok) *failure = seen;
-  return ok;
+  return ExpectControlFlag(words, failure, IsWindowVisible, "visible", "hidden");
 }
 
 bool Robot::ExpectCombo(const Words& words, std::string* failure) {

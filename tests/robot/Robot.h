@@ -51,6 +51,8 @@ class Robot {
   bool ExpectPage(const Words&, std::string*);
   bool ExpectText(const Words&, std::string*);
   bool ExpectChecked(const Words&, std::string*);
+  bool ExpectControlFlag(const Words&, std::string*, BOOL(WINAPI* property)(HWND), const char* onName,
+                         const char* offName);
   bool ExpectEnabled(const Words&, std::string*);
   bool ExpectVisible(const Words&, std::string*);
   bool ExpectCombo(const Words&, std::string*);
