@@ -1,21 +1,14 @@
 #include "payload/CompressedHeader.h"
 #include "payload/PayloadExtractor.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
-#include <vector>
 #include <windows.h>
 
 namespace {
-
-std::string TempDirectory()
-{
-    char path[MAX_PATH];
-    GetTempPathA(sizeof path, path);
-    return path;
-}
 
 // Wine's temporary names vary from run to run: compare the sets.
 std::set<std::string> TempFilesNamedQX()
@@ -30,35 +23,6 @@ std::set<std::string> TempFilesNamedQX()
         FindClose(finder);
     }
     return names;
-}
-
-std::vector<char> ReadFileBytes(const std::string& path)
-{
-    std::vector<char> bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    if (!bytes.empty())
-        ReadFile(file, bytes.data(), bytes.size(), &read, nullptr);
-    CloseHandle(file);
-    return bytes;
-}
-
-std::vector<char> Original(int identifier)
-{
-    HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(identifier), MAKEINTRESOURCEA(10)); // RT_RCDATA
-    const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
-    return std::vector<char>(bytes, bytes + SizeofResource(nullptr, resource));
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), bytes.size(), &written, nullptr);
-    CloseHandle(file);
 }
 
 bool Exists(const std::string& path)
@@ -105,9 +69,9 @@ TEST_F(PayloadExtractorTest, ExpandsPayloadsOfEveryReadPattern)
         SCOPED_TRACE(c.identifier);
         std::string destination = folder + "\\out.bin";
         ASSERT_TRUE(extractor.ExtractPayload(c.identifier, destination.c_str()));
-        std::vector<char> expanded = ReadFileBytes(destination);
+        std::string expanded = ReadFileBytes(destination);
         EXPECT_EQ(c.size, expanded.size());
-        EXPECT_TRUE(expanded == Original(c.original));
+        EXPECT_TRUE(expanded == RcDataBytes(c.original));
     }
 }
 
@@ -116,9 +80,9 @@ TEST_F(PayloadExtractorTest, RewritesAnExistingDestination)
     // Creating over an existing file leaves ERROR_ALREADY_EXISTS as the last
     // error; a reinstall must not count that as a failure.
     std::string destination = folder + "\\out.bin";
-    WriteBytes(destination, std::string(20000, 'x'));
+    WriteFileBytes(destination, std::string(20000, 'x'));
     ASSERT_TRUE(extractor.ExtractPayload(998, destination.c_str()));
-    EXPECT_TRUE(ReadFileBytes(destination) == Original(9998));
+    EXPECT_TRUE(ReadFileBytes(destination) == RcDataBytes(9998));
 }
 
 TEST_F(PayloadExtractorTest, FailsWithoutLeavingFiles)
@@ -145,16 +109,15 @@ TEST_F(PayloadExtractorTest, ExpandCompressedFileFromDisk)
 
     // A COMPRESS file whose header promises more than it holds.
     std::string header("SZDD\x88\xF0\x27\x33" "A\0" "\x10\x00\x00\x00", 14);
-    WriteBytes(source, header + std::string("\xFF" "abcdefgh", 9));
+    WriteFileBytes(source, header + std::string("\xFF" "abcdefgh", 9));
     EXPECT_FALSE(extractor.ExpandCompressedFile(source.c_str(), destination.c_str()));
     EXPECT_FALSE(Exists(destination));
 
     // The same with the right length: the eight literal bytes.
     header[10] = 8;
-    WriteBytes(source, header + std::string("\xFF" "abcdefgh", 9));
+    WriteFileBytes(source, header + std::string("\xFF" "abcdefgh", 9));
     EXPECT_TRUE(extractor.ExpandCompressedFile(source.c_str(), destination.c_str()));
-    std::vector<char> expanded = ReadFileBytes(destination);
-    EXPECT_EQ("abcdefgh", std::string(expanded.begin(), expanded.end()));
+    EXPECT_EQ("abcdefgh", ReadFileBytes(destination));
 }
 
 TEST(CompressedHeader, ReadsTheExpandedLength)

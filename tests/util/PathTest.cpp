@@ -1,6 +1,7 @@
 #include "util/Memory.h"
 #include "util/Path.h"
 #include "util/Text.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -56,9 +57,7 @@ class ScratchFolder : public testing::Test {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        root = std::string(temp) + "pathtest";
+        root = TempDirectory() + "pathtest";
         Wipe(root);
     }
     void TearDown() override { Wipe(root); }
@@ -87,12 +86,7 @@ protected:
         DWORD attributes = GetFileAttributesA(path.c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
-    static void Touch(const std::string& path)
-    {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
-        CloseHandle(file);
-    }
+    static void Touch(const std::string& path) { ASSERT_TRUE(WriteFileBytes(path, "")) << path; }
 
     std::string root;
 };

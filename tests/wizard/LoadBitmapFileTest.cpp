@@ -1,3 +1,4 @@
+#include "tests/support/TestFiles.h"
 #include "wizard/LoadBitmapFile.h"
 
 #include <gtest/gtest.h>
@@ -10,27 +11,17 @@ namespace {
 
 std::string SidePictureBytes()
 {
-    HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(18999), MAKEINTRESOURCEA(10)); // RT_RCDATA
-    const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
-    return std::string(bytes, SizeofResource(nullptr, resource));
+    return RcDataBytes(18999);
 }
 
 class LoadBitmapFileTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        path = std::string(temp) + "loadbitmaptest.bmp";
+        path = TempDirectory() + "loadbitmaptest.bmp";
     }
     void TearDown() override { DeleteFileA(path.c_str()); }
-    void Write(const std::string& bytes)
-    {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), bytes.size(), &written, nullptr);
-        CloseHandle(file);
-    }
+    void Write(const std::string& bytes) { WriteFileBytes(path, bytes); }
     std::string path;
 };
 
