@@ -2,35 +2,13 @@
 #include "core/BackdropGradient.h"
 #include "core/Installer.h"
 #include "core/ProductTable.h"
+#include "tests/support/TestWindows.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 namespace {
-
-void PumpMessages()
-{
-    MSG message;
-    for (int round = 0; round < 20; ++round) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
-}
-
-// Screen pixels read back: what the user sees, not what the window thinks it drew.
-COLORREF ScreenPixel(HWND window, int x, int y)
-{
-    POINT point = {x, y};
-    ClientToScreen(window, &point);
-    HDC screen = GetDC(nullptr);
-    COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
 
 HBITMAP SolidPicture(int width, int height, COLORREF colour)
 {
