@@ -82,6 +82,11 @@ protected:
             sheetWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingSheetProcedure)));
         PumpMessages();
     }
+    void Close()
+    {
+        DestroyWindow(sheetWindow);
+        sheetWindow = nullptr;
+    }
     void Press(int button)
     {
         PropSheet_PressButton(sheetWindow, button);
@@ -149,8 +154,7 @@ TEST_F(WizardSheetTest, ButtonsOfOneTwoAndThreePages)
         EXPECT_EQ("&Next >", SheetItemText(kNextButton));
         EXPECT_EQ("Finish", SheetItemText(kFinishButton));
         EXPECT_EQ("Cancel", SheetItemText(IDCANCEL));
-        DestroyWindow(sheetWindow);
-        sheetWindow = nullptr;
+        Close();
     }
 }
 
@@ -178,8 +182,7 @@ TEST_F(WizardSheetTest, NextFollowsTheJumpRule)
         Press(PSBTN_NEXT);
         EXPECT_EQ(c.page, CurrentPageId());
         EXPECT_EQ(c.jumps, jumpsSent);
-        DestroyWindow(sheetWindow);
-        sheetWindow = nullptr;
+        Close();
     }
 }
 
@@ -206,8 +209,7 @@ TEST_F(WizardSheetTest, OnlyOnFinishCanRefuseToFinish)
         Press(PSBTN_FINISH);
         EXPECT_EQ("last:kill,last:finish", calls);
         EXPECT_EQ(c.ended ? 0 : IDD_TEST_LAST, CurrentPageId());
-        DestroyWindow(sheetWindow);
-        sheetWindow = nullptr;
+        Close();
     }
 }
 
