@@ -3,7 +3,7 @@
 // cancel question, a progress dialog and a final message box. On Finish it
 // leaves files, registry values, a shortcut and both restart queues behind
 // for the harness to check from the Linux side. Exit code 0 on Finish, 2 on
-// Cancel.
+// Cancel. Its second page has a folder field with a Browse button.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -82,17 +82,35 @@ INT_PTR CALLBACK WelcomeProc(HWND page, UINT message, WPARAM wParam, LPARAM lPar
   return FALSE;
 }
 
+// The shell's folder browser as an installer calls it: no root, no title,
+// file-system folders only. Cancel leaves the field alone.
+void BrowseForFolder(HWND page) {
+  char name[MAX_PATH] = "";
+  BROWSEINFOA info = {};
+  info.hwndOwner = page;
+  info.pszDisplayName = name;
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+  LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+  if (!chosen) return;
+  char path[MAX_PATH];
+  if (SHGetPathFromIDListA(chosen, path)) SetDlgItemTextA(page, IDC_TW_FOLDER, path);
+  CoTaskMemFree(chosen);
+}
+
 INT_PTR CALLBACK ChoiceProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   INT_PTR result = 0;
   switch (message) {
     case WM_INITDIALOG:
       for (const char* entry : {"Alpha", "Beta", "Gamma"})
         SendDlgItemMessageA(page, IDC_TW_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+      SetDlgItemTextA(page, IDC_TW_FOLDER, "(none)");
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_TW_COMBO && HIWORD(wParam) == CBN_SELCHANGE) {
         answers.choice = ItemText(page, IDC_TW_COMBO);
         SetDlgItemTextA(page, IDC_TW_CHOSEN, ("Chosen: " + answers.choice).c_str());
+      } else if (LOWORD(wParam) == IDC_TW_BROWSE && HIWORD(wParam) == BN_CLICKED) {
+        BrowseForFolder(page);
       }
       return TRUE;
     case WM_NOTIFY:

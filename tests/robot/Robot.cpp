@@ -3,6 +3,7 @@
 #include <prsht.h>
 #include <cstdio>
 #include <cstdlib>
+#include "tests/robot/FolderBrowser.h"
 #include "tests/robot/Screen.h"
 
 namespace {
@@ -48,6 +49,8 @@ const Robot::VerbEntry Robot::kVerbs[] = {
     {"expect-pixel", 3, 3, &Robot::ExpectPixel},
     {"save-png", 1, 2, &Robot::SavePng},
     {"expect-tray", 1, 2, &Robot::ExpectTray},
+    {"browse-pick", 1, 1, &Robot::BrowsePick},
+    {"browse-cancel", 0, 0, &Robot::BrowseCancel},
     {"wait-exit", 1, 1, &Robot::WaitExit},
 };
 
@@ -578,4 +581,52 @@ bool Robot::WaitExit(const Words& words, std::string* failure) {
   }, &seen);
   if (!ok) *failure = seen;
   return ok;
+}
+
+// The current window must be the folder browser; its button is clicked and
+// the browser must then go away.
+bool Robot::CloseBrowser(int buttonId, std::string* failure) {
+  HWND browser = current_;
+  HWND button = GetDlgItem(browser, buttonId);
+  if (!button || !IsWindowEnabled(button)) { *failure = "the browser's button " + std::to_string(buttonId) + " is missing or disabled"; return false; }
+  PostMessageA(button, BM_CLICK, 0, 0);
+  std::string seen;
+  bool gone = Poll([&](std::string* s) {
+    *s = "the folder browser is still there";
+    return !IsWindow(browser) || !IsWindowVisible(browser);
+  }, &seen);
+  if (!gone) *failure = seen;
+  current_ = nullptr;
+  return gone;
+}
+
+bool Robot::NeedBrowser(HWND* tree, std::string* failure) {
+  if (!NeedCurrent(failure)) return false;
+  if (KindOf(current_) != WindowKind::Browser) { *failure = "the current window is no folder browser (wait-window browser first)"; return false; }
+  *tree = FindDescendantOfClass(current_, WC_TREEVIEWA);
+  if (!*tree) { *failure = "the folder browser has no tree"; return false; }
+  return true;
+}
+
+bool Robot::BrowsePick(const Words& words, std::string* failure) {
+  HWND treeWindow;
+  if (!NeedBrowser(&treeWindow, failure)) return false;
+  RemoteTree tree(process_.hProcess, treeWindow);
+  if (!tree.Usable()) { *failure = "no memory in the program for tree queries"; return false; }
+  std::string seen;
+  // Children appear only after the browser has filled an expanded item: poll.
+  bool picked = Poll([&](std::string* s) {
+    HTREEITEM item = nullptr;
+    if (!FindFolderItem(tree, words[0], &item, s)) return false;
+    *s = "could not select " + Quote(words[0]);
+    return tree.Select(item) && tree.Selected() == item && IsWindowEnabled(GetDlgItem(current_, IDOK));
+  }, &seen);
+  if (!picked) { *failure = seen; return false; }
+  return CloseBrowser(IDOK, failure);
+}
+
+bool Robot::BrowseCancel(const Words&, std::string* failure) {
+  HWND tree;
+  if (!NeedBrowser(&tree, failure)) return false;
+  return CloseBrowser(IDCANCEL, failure);
 }

@@ -68,6 +68,10 @@ class Robot {
   bool ExpectPixel(const Words&, std::string*);
   bool SavePng(const Words&, std::string*);
   bool ExpectTray(const Words&, std::string*);
+  bool BrowsePick(const Words&, std::string*);
+  bool BrowseCancel(const Words&, std::string*);
+  bool NeedBrowser(HWND* tree, std::string* failure);
+  bool CloseBrowser(int buttonId, std::string* failure);
   bool WaitExit(const Words&, std::string*);
 
   std::string outputFolder_;
