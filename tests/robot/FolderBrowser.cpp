@@ -1,21 +1,15 @@
 #include "tests/robot/FolderBrowser.h"
+#include "tests/robot/WindowQuery.h"
 #include <deque>
 
 namespace {
 
-const UINT kTimeoutMs = 2000;
 const int kLabelCapacity = 260;
 // Desktop -> My Computer -> drive: how deep a drive may lie.
 const int kDriveDepth = 3;
 
 std::string Lower(std::string text) {
   CharLowerBuffA(&text[0], DWORD(text.size()));
-  return text;
-}
-
-std::string Narrow(const wchar_t* wide) {
-  char text[kLabelCapacity * 2] = "";
-  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
   return text;
 }
 
@@ -44,7 +38,7 @@ bool LabelNamesDrive(const std::string& label, const std::string& drive) {
 }
 
 bool LabelNamesFolder(const std::string& label, const std::string& folder) {
-  return Lower(label) == Lower(folder);
+  return lstrcmpiA(label.c_str(), folder.c_str()) == 0;
 }
 
 RemoteTree::RemoteTree(HANDLE process, HWND tree)
@@ -57,7 +51,7 @@ RemoteTree::~RemoteTree() {
 }
 
 bool RemoteTree::Query(UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result) {
-  return SendMessageTimeoutW(tree_, message, wParam, lParam, SMTO_NORMAL, kTimeoutMs, result) != 0;
+  return SendMessageTimeoutW(tree_, message, wParam, lParam, SMTO_NORMAL, kQueryTimeoutMs, result) != 0;
 }
 
 bool RemoteTree::Label(HTREEITEM item, std::string* label) {

@@ -434,15 +434,8 @@ bool Robot::AnswerMessageBox(const Words& words, std::string* failure) {
   long id = ButtonId(words[0]);
   HWND button = id > 0 ? GetDlgItem(box, id) : nullptr;
   if (!button) { *failure = "the message box has no " + words[0] + " button"; return false; }
-  PostMessageA(button, BM_CLICK, 0, 0);
-  std::string seen;
-  bool gone = Poll([&](std::string* s) {
-    *s = "the message box is still there after " + words[0];
-    return !IsWindow(box) || !IsWindowVisible(box);
-  }, &seen);
-  if (!gone) *failure = seen;
   messageBox_ = nullptr;
-  return gone;
+  return ClickAndWaitGone(box, button, "the message box is still there after " + words[0], failure);
 }
 
 bool Robot::ExpectProgress(const Words& words, std::string* failure) {
@@ -589,14 +582,19 @@ bool Robot::CloseBrowser(int buttonId, std::string* failure) {
   HWND browser = current_;
   HWND button = GetDlgItem(browser, buttonId);
   if (!button || !IsWindowEnabled(button)) { *failure = "the browser's button " + std::to_string(buttonId) + " is missing or disabled"; return false; }
+  current_ = nullptr;
+  return ClickAndWaitGone(browser, button, "the folder browser is still there", failure);
+}
+
+// Posts a click on a button of window and waits until the window has gone.
+bool Robot::ClickAndWaitGone(HWND window, HWND button, const std::string& stillThere, std::string* failure) {
   PostMessageA(button, BM_CLICK, 0, 0);
   std::string seen;
   bool gone = Poll([&](std::string* s) {
-    *s = "the folder browser is still there";
-    return !IsWindow(browser) || !IsWindowVisible(browser);
+    *s = stillThere;
+    return !IsWindow(window) || !IsWindowVisible(window);
   }, &seen);
   if (!gone) *failure = seen;
-  current_ = nullptr;
   return gone;
 }
 

@@ -72,6 +72,7 @@ class Robot {
   bool BrowseCancel(const Words&, std::string*);
   bool NeedBrowser(HWND* tree, std::string* failure);
   bool CloseBrowser(int buttonId, std::string* failure);
+  bool ClickAndWaitGone(HWND window, HWND button, const std::string& stillThere, std::string* failure);
   bool WaitExit(const Words&, std::string*);
 
   std::string outputFolder_;

@@ -26,15 +26,6 @@ bool Query(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* r
   return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kQueryTimeoutMs, result) != 0;
 }
 
-std::string Narrow(const std::wstring& wide) {
-  if (wide.empty()) return std::string();
-  int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string text(size, '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &text[0], size, nullptr, nullptr);
-  text.resize(size - 1);
-  return text;
-}
-
 HWND FindIn(const std::vector<HWND>& windows, long id) {
   HWND hidden = nullptr;
   for (HWND window : windows) {
@@ -52,6 +43,15 @@ bool HasChildId(HWND window, int id) {
 }
 
 }  // namespace
+
+std::string Narrow(const std::wstring& wide) {
+  if (wide.empty()) return std::string();
+  int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string text(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &text[0], size, nullptr, nullptr);
+  text.resize(size - 1);
+  return text;
+}
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
   std::vector<HWND> windows;

@@ -13,6 +13,8 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId);
 std::vector<HWND> DescendantsOf(HWND window);
 
 std::string ClassOf(HWND window);
+// A wide text in the ANSI code page.
+std::string Narrow(const std::wstring& wide);
 // Text through the wide WM_GETTEXT, returned in the ANSI code page; false on timeout.
 bool TextOf(HWND window, std::string* text);
 // Entries of a combo box (wide CB_GETLBTEXT: the ANSI one gives one letter
