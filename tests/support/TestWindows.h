@@ -1,6 +1,7 @@
 #pragma once
-// Window helpers of the in-process GUI tests: a message pump and pixels read
-// back from the Xvfb screen (what the user sees, not what a window thinks it drew).
+// Window helpers of the in-process GUI tests: a message pump, pixels read
+// back from the Xvfb screen (what the user sees, not what a window thinks it
+// drew) and the colour table of a bitmap.
 #include <windows.h>
 
 // Dispatches whatever arrives during about rounds x 10 ms.
@@ -24,4 +25,15 @@ inline COLORREF ScreenPixel(HWND window, int x, int y)
     COLORREF colour = GetPixel(screen, point.x, point.y);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+// The colour table of a DIB section (up to 256 entries); the count it has.
+inline UINT ColourTableOf(HBITMAP bitmap, RGBQUAD* table)
+{
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    UINT count = GetDIBColorTable(memory, 0, 256, table);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return count;
 }

@@ -180,11 +180,7 @@ TEST_F(BitmapPageTest, BuildsPaletteAndHeaderFromThePicture)
         EXPECT_EQ(228, page.Info()->bmiHeader.biHeight);
         EXPECT_EQ(8, page.Info()->bmiHeader.biBitCount);
         RGBQUAD table[256];
-        HDC memory = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(memory, side);
-        ASSERT_EQ(256u, GetDIBColorTable(memory, 0, 256, table));
-        SelectObject(memory, previous);
-        DeleteDC(memory);
+        ASSERT_EQ(256u, ColourTableOf(side, table));
         PALETTEENTRY entries[256];
         ASSERT_EQ(256u, GetPaletteEntries(page.Palette(), 0, 256, entries));
         for (int i = 0; i < 256; i += 51) {

@@ -1,5 +1,6 @@
 #include "tests/resources/TestBitmapIds.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/TestWindows.h"
 #include "wizard/LoadBitmapFile.h"
 
 #include <gtest/gtest.h>
@@ -119,12 +120,8 @@ TEST_F(LoadBitmapFileTest, PicturesWrittenByImageMagick)
         EXPECT_EQ(c.width, section.dsBm.bmWidth);
         EXPECT_EQ(c.height, section.dsBm.bmHeight);
         EXPECT_EQ(c.bitCount, section.dsBm.bmBitsPixel);
-        HDC memory = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(memory, bitmap);
         RGBQUAD table[256];
-        EXPECT_EQ(static_cast<UINT>(c.colours), GetDIBColorTable(memory, 0, 256, table));
-        SelectObject(memory, previous);
-        DeleteDC(memory);
+        EXPECT_EQ(static_cast<UINT>(c.colours), ColourTableOf(bitmap, table));
         std::string expected = RcDataBytes(c.id + IDR_DECODED_OFFSET);
         ASSERT_EQ(static_cast<size_t>(c.width * c.height * 3), expected.size());
         EXPECT_TRUE(expected == RgbRows(bitmap, c.width, c.height)) << "pixels differ from ImageMagick's";
