@@ -36,6 +36,12 @@ void ProgressDialog::SetProgressStatus(const char* text)
     SetDlgItemTextA(window, IDC_PROGRESS_STATUS, text);
 }
 
+void ProgressDialog::AdvanceWithStatus(const char* status)
+{
+    StepProgress();
+    SetProgressStatus(status);
+}
+
 void ProgressDialog::DestroyProgress()
 {
     if (window)

@@ -1,11 +1,13 @@
 #pragma once
+#include "payload/InstallProgress.h"
+
 #include <windows.h>
 
 // The small modeless dialog (template 130) with a status line and a bar,
 // shown while the install phases run. It has no procedure of its own and
 // changes only through these calls. When creation failed the window stays
 // null and every later operation does nothing.
-class ProgressDialog {
+class ProgressDialog : public InstallProgress {
 public:
     ProgressDialog() : window(nullptr) {}
     ProgressDialog(const ProgressDialog&) = delete;
@@ -20,6 +22,8 @@ public:
     // Replaces the whole status line.
     void SetProgressStatus(const char* text);
     void DestroyProgress();
+    // One step of the bar, then the status line: what the file phase reports.
+    void AdvanceWithStatus(const char* status) override;
 
     HWND window;
 };

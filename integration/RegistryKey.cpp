@@ -226,6 +226,15 @@ bool RegistryKey::ValueExists(const char* name)
     return handle && RegQueryValueExA(handle, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+bool RegistryKey::ValueSize(const char* name, unsigned long* size)
+{
+    DWORD length = 0;
+    if (!handle || RegQueryValueExA(handle, name, nullptr, nullptr, nullptr, &length) != ERROR_SUCCESS)
+        return false;
+    *size = length;
+    return true;
+}
+
 bool RegistryKey::EnumValueName(unsigned long index, char* name, unsigned long capacity)
 {
     if (!handle || capacity == 0)

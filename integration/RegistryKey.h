@@ -61,6 +61,8 @@ public:
     bool ReadBinary(const char* name, void* buffer, unsigned long* size);
     bool ReadDword(const char* name, unsigned long* value);
     bool ValueExists(const char* name);
+    // The stored size in bytes of a value of any type (as the ANSI reads deliver it).
+    bool ValueSize(const char* name, unsigned long* size);
     bool EnumValueName(unsigned long index, char* name, unsigned long capacity);
 
     // A null name writes the key's default value.

@@ -88,3 +88,21 @@ char* StrFindChar(const char* text, char c)
             return const_cast<char*>(text);
     return nullptr;
 }
+
+char* StrFindLastChar(const char* text, char c)
+{
+    const char* found = nullptr;
+    for (; *text; ++text)
+        if (*text == c)
+            found = text;
+    return const_cast<char*>(found);
+}
+
+char* StrFindText(const char* text, const char* part)
+{
+    unsigned long partLength = StrLength(part);
+    for (; *text; ++text)
+        if (MemCompare(text, part, partLength) == 0)
+            return const_cast<char*>(text);
+    return partLength == 0 ? const_cast<char*>(text) : nullptr;
+}

@@ -21,3 +21,8 @@ bool StrCopyBounded(char* destination, unsigned long capacity, const char* text)
 bool StrAppendBounded(char* destination, unsigned long capacity, const char* text);
 // Forward search for a character; null when absent.
 char* StrFindChar(const char* text, char c);
+// Backward search for a character; null when absent.
+char* StrFindLastChar(const char* text, char c);
+// The first place where part occurs in text, letter case kept; null when
+// absent. An empty part is found at the end of the text.
+char* StrFindText(const char* text, const char* part);
