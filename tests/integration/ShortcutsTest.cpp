@@ -1,9 +1,11 @@
 #include "integration/Shortcuts.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestInstaller.h"
+#include "tests/support/TestRegistry.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <shlobj.h>
 #include <string>
 #include <windows.h>
@@ -146,7 +148,7 @@ TEST_F(ShortcutTest, AnUnselectedProductGetsNoShortcut)
     TestInstaller installer("C:\\Program Files\\AuctionTorvin");
     installer->selected[0] = 0;
     CreateDesktopShortcuts(*installer);
-    EXPECT_FALSE(FileExists(DesktopLink()));
+    EXPECT_FALSE(FileExists(DesktopLink())) << DesktopLink();
 }
 
 TEST_F(ShortcutTest, ALinkThatCannotBeSavedReportsFalse)
@@ -174,4 +176,38 @@ TEST(NotifyTaskbar, AHungTaskbarHoldsSetupOnlyForTheTimeout)
     DWORD waited = GetTickCount() - start;
     EXPECT_LT(waited, kTaskbarTimeoutMs + 5000) << "setup waited for a taskbar that never answers";
     EXPECT_EQ(0, taskbar.commands);
+}
+
+// In a process of its own: once a process has used the shell's link object,
+// Wine's shell remembers the desktop folder and no longer rereads it.
+void CreateShortcutWithoutDesktop()
+{
+    TestInstaller installer("C:\\Program Files\\AuctionTorvin");
+    CreateDesktopShortcuts(*installer);
+    std::exit(0);
+}
+
+TEST_F(ShortcutTest, NoShortcutWhenTheShellCannotNameTheDesktop)
+{
+    // A relative desktop folder in the user's shell folders: Wine's shell then
+    // reports no path for the desktop, as a damaged profile does on Windows.
+    const char* key = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    DWORD type = REG_NONE;
+    std::string saved;
+    ASSERT_TRUE(ReadRawValue(HKEY_CURRENT_USER, key, "Desktop", &type, &saved));
+    ASSERT_TRUE(WriteRawValue(HKEY_CURRENT_USER, key, "Desktop", REG_SZ, std::string("Desk", 5)));
+    char workingDirectory[MAX_PATH];
+    GetCurrentDirectoryA(sizeof workingDirectory, workingDirectory);
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(CreateShortcutWithoutDesktop(), testing::ExitedWithCode(0), "");
+    ASSERT_TRUE(WriteRawValue(HKEY_CURRENT_USER, key, "Desktop", type, saved));
+    std::string relative = std::string(workingDirectory) + "\\AuctionTorvin.LNK";
+    std::string underDesk = std::string(workingDirectory) + "\\Desk\\AuctionTorvin.LNK";
+    std::string driveRoot = "\\AuctionTorvin.LNK";
+    EXPECT_FALSE(FileExists(relative) || FileExists(underDesk) || FileExists(driveRoot))
+        << "a link saved under a relative path";
+    EXPECT_FALSE(FileExists(DesktopLink())) << DesktopLink();
+    DeleteFileA(relative.c_str());
+    DeleteFileA(underDesk.c_str());
+    DeleteFileA(driveRoot.c_str());
 }
