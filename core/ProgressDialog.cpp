@@ -10,12 +10,14 @@ void ProgressDialog::CreateProgress(HWND parent)
 {
     window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PROGRESS), parent,
                                 nullptr, 0);
-    if (!window)
-        return;
-    SetWindowTextA(window, textProgressTitle);
-    CentreOnDesktop(window);
-    ShowWindow(window, SW_SHOWNORMAL);
-    UpdateWindow(window);
+    if (window) {
+        SetWindowTextA(window, textProgressTitle);
+        CentreOnDesktop(window);
+        ShowWindow(window, SW_SHOWNORMAL);
+        UpdateWindow(window);
+    }
+    // No message loop runs during the install phases: the area the wizard
+    // covered is repainted now or not at all, dialog or no dialog.
     if (parent)
         UpdateWindow(parent);
 }
