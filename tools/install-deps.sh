@@ -33,6 +33,12 @@ fi
 # MAP_FIXED_NOREPLACE and Wine then spins for minutes reserving its address
 # space, so the emulator is taken from Debian 13's qemu-user package.
 i386_runs() { /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
+# The address of the Debian archive in the machine's own apt sources (not its
+# security archive), as apt itself resolved it; empty when apt knows none.
+debian_mirror() {
+  apt-get indextargets --format '$(ORIGIN)|$(LABEL)|$(REPO_URI)' 'Created-By: Packages' 2>/dev/null \
+    | awk -F'|' '$1 == "Debian" && $2 == "Debian" { print $3; exit }'
+}
 if ! i386_runs; then
   qemu=/usr/local/lib/auctiontorvin/qemu-i386
   if [ "$(id -u)" != 0 ]; then
@@ -42,7 +48,11 @@ if ! i386_runs; then
   if [ ! -x "$qemu" ]; then
     work=$(mktemp -d)
     list=/etc/apt/sources.list.d/auctiontorvin-trixie.list
-    echo "deb [arch=amd64] http://deb.debian.org/debian trixie main" > "$list"
+    # The next release from the mirror this machine already installs Debian from.
+    mirror=$(debian_mirror)
+    [ -n "$mirror" ] || { apt-get update -qq; mirror=$(debian_mirror); }
+    [ -n "$mirror" ] || { echo "no Debian archive in this machine's apt sources" >&2; exit 1; }
+    echo "deb [arch=amd64] $mirror trixie main" > "$list"
     apt-get update -qq -o Dir::Etc::sourcelist="$list" -o Dir::Etc::sourceparts=- -o APT::Get::List-Cleanup=0
     (cd "$work" && apt-get download -qq qemu-user/trixie 2>/dev/null)
     rm -f "$list"
