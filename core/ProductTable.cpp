@@ -1,5 +1,6 @@
 #include "core/ProductTable.h"
 
+#include "core/MessageCatalog.h"
 #include "util/Memory.h"
 
 static const ProductEntry kBuiltInProducts[kBuiltInProductCount] = {
@@ -29,4 +30,13 @@ const char*& ProductSlot(ProductEntry& entry, unsigned long slot)
 void CopyBuiltInProductTable(ProductEntry* table)
 {
     MemCopy(table, kBuiltInProducts, sizeof kBuiltInProducts);
+}
+
+void PrepareBuiltInProductTable(ProductEntry* table)
+{
+    CopyBuiltInProductTable(table);
+    table[0].displayName = textProductName;
+    table[0].findMenuText = textFindMenuItem;
+    table[0].searchMenuText = textSearchMenuItem;
+    table[0].findMenuHelpText = textFindMenuHelp;
 }

@@ -13,11 +13,7 @@ const COLORREF kLightColour = 0x00A6FFD7;
 extern "C" int start()
 {
     ProductEntry table[kBuiltInProductCount];
-    CopyBuiltInProductTable(table);
-    table[0].displayName = textProductName;
-    table[0].findMenuText = textFindMenuItem;
-    table[0].searchMenuText = textSearchMenuItem;
-    table[0].findMenuHelpText = textFindMenuHelp;
+    PrepareBuiltInProductTable(table);
     // The wizard and the progress bar need the common controls.
     InitCommonControls();
     Installer* installer = new Installer(table[0].displayName, table[0].baseName, table,

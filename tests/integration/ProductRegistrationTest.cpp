@@ -2,6 +2,7 @@
 #include "integration/ProductRegistration.h"
 #include "tests/support/TestInstaller.h"
 #include "tests/support/TestRegistry.h"
+#include "tests/support/TestSystemPaths.h"
 #include "util/SystemVersion.h"
 
 #include <gtest/gtest.h>
@@ -11,20 +12,7 @@
 
 namespace {
 
-const char kClsid[] = "{5d1e83a2-47c9-4b06-a1f3-9e2c7d846b50}";
-const std::string kClassKey = std::string("CLSID\\") + kClsid;
-const char kTorvins[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\FindExtensions\\Torvins";
-const char kApproved[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
-const char kUninstall[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\AuctionTorvin";
-const char kUserSuite[] = "Software\\VididiDuvo";
 const char kMachineVersion[] = "Software\\VididiDuvo\\NetTorvin\\CurrentVersion";
-
-std::string WindowsFile(const char* name)
-{
-    char path[MAX_PATH];
-    GetWindowsDirectoryA(path, sizeof path);
-    return std::string(path) + "\\" + name;
-}
 
 std::string Bytes(std::initializer_list<unsigned char> bytes)
 {
@@ -41,12 +29,12 @@ protected:
         for (const char* key : {".AuctionTorvinSearch", "AuctionTorvinSearchFile", ".OtherSearch", "OddClassFile",
                                 ".NoDefaultSearch", "NoDefaultSearchFile", ".TestFlagsSearch", "TestFlagsSearchFile"})
             WipeKey(HKEY_CLASSES_ROOT, key);
-        WipeKey(HKEY_CLASSES_ROOT, kClassKey);
-        WipeKey(HKEY_LOCAL_MACHINE, kTorvins);
-        WipeKey(HKEY_LOCAL_MACHINE, kUninstall);
-        WipeKey(HKEY_LOCAL_MACHINE, kUserSuite);
-        WipeKey(HKEY_CURRENT_USER, kUserSuite);
-        DeleteRawValue(HKEY_LOCAL_MACHINE, kApproved, kClsid);
+        WipeKey(HKEY_CLASSES_ROOT, kFindMenuClassKey);
+        WipeKey(HKEY_LOCAL_MACHINE, kTorvinsKey);
+        WipeKey(HKEY_LOCAL_MACHINE, kUninstallEntryKey);
+        WipeKey(HKEY_LOCAL_MACHINE, kMakerKey);
+        WipeKey(HKEY_CURRENT_USER, kMakerKey);
+        DeleteRawValue(HKEY_LOCAL_MACHINE, kApprovedKey, kFindMenuClsid);
     }
 };
 
@@ -75,18 +63,18 @@ TEST_F(RegistrationTest, WritesEveryEntryOfAnInstallation)
         {HKEY_CLASSES_ROOT, "AuctionTorvinSearchFile\\shell\\open\\command", nullptr,
          d + "\\AuctionTorvin.exe /load:%1"},
         {HKEY_CURRENT_USER, "Software\\VididiDuvo\\NetTorvin\\CurrentVersion\\Auction", "Distributor", "VididiDuvo"},
-        {HKEY_CLASSES_ROOT, kClassKey, nullptr, "NetTorvin Find Menu Extension"},
-        {HKEY_CLASSES_ROOT, kClassKey + "\\InProcServer32", "ThreadingModel", "Apartment"},
-        {HKEY_CLASSES_ROOT, kClassKey + "\\InProcServer32", nullptr, std::string(system) + "\\NetTorvin.dll"},
-        {HKEY_LOCAL_MACHINE, kTorvins, nullptr, kClsid},
-        {HKEY_LOCAL_MACHINE, std::string(kTorvins) + "\\AuctionTorvin", "Path", d + "\\AuctionTorvin.exe"},
-        {HKEY_LOCAL_MACHINE, std::string(kTorvins) + "\\AuctionTorvin", "MenuText",
+        {HKEY_CLASSES_ROOT, kFindMenuClassKey, nullptr, "NetTorvin Find Menu Extension"},
+        {HKEY_CLASSES_ROOT, kFindMenuClassKey + "\\InProcServer32", "ThreadingModel", "Apartment"},
+        {HKEY_CLASSES_ROOT, kFindMenuClassKey + "\\InProcServer32", nullptr, std::string(system) + "\\NetTorvin.dll"},
+        {HKEY_LOCAL_MACHINE, kTorvinsKey, nullptr, kFindMenuClsid},
+        {HKEY_LOCAL_MACHINE, std::string(kTorvinsKey) + "\\AuctionTorvin", "Path", d + "\\AuctionTorvin.exe"},
+        {HKEY_LOCAL_MACHINE, std::string(kTorvinsKey) + "\\AuctionTorvin", "MenuText",
          IsVersion5OrLater() ? "For &Auctions..." : "&Auctions..."},
-        {HKEY_LOCAL_MACHINE, std::string(kTorvins) + "\\AuctionTorvin", "HelpText", "Find auctions on the Internet"},
-        {HKEY_LOCAL_MACHINE, kApproved, kClsid, IsWindows9x() ? "<missing>" : "NetTorvin"},
-        {HKEY_LOCAL_MACHINE, kUninstall, "DisplayName", "AuctionTorvin"},
+        {HKEY_LOCAL_MACHINE, std::string(kTorvinsKey) + "\\AuctionTorvin", "HelpText", "Find auctions on the Internet"},
+        {HKEY_LOCAL_MACHINE, kApprovedKey, kFindMenuClsid, IsWindows9x() ? "<missing>" : "NetTorvin"},
+        {HKEY_LOCAL_MACHINE, kUninstallEntryKey, "DisplayName", "AuctionTorvin"},
         // Unquoted, one blank, although the directory has blanks of its own.
-        {HKEY_LOCAL_MACHINE, kUninstall, "UninstallString", WindowsFile("AuctionTorvinUninstall.exe") + " " + d},
+        {HKEY_LOCAL_MACHINE, kUninstallEntryKey, "UninstallString", WindowsFile("AuctionTorvinUninstall.exe") + " " + d},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.key + " " + (row.value ? row.value : "(default)"));
@@ -97,7 +85,7 @@ TEST_F(RegistrationTest, WritesEveryEntryOfAnInstallation)
     ASSERT_TRUE(ReadRawValue(HKEY_CLASSES_ROOT, "AuctionTorvinSearchFile", "EditFlags", &type, &flags));
     EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
     EXPECT_EQ(Bytes({0, 0, 1, 0}), flags);
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUserSuite)) << "nothing of ours under the machine's suite key";
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMakerKey)) << "nothing of ours under the machine's suite key";
 }
 
 TEST_F(RegistrationTest, EditFlagsKeepTheirLengthAndOtherBits)
@@ -165,7 +153,7 @@ TEST_F(RegistrationTest, RemovingTheMachineProductKeyLeavesOtherProducts)
 {
     TestInstaller installer;
     RemoveMachineProductKey("Auction");  // nothing there: nothing changes
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUserSuite));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMakerKey));
 
     for (const char* product : {"Auction", "News"})
         ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, std::string(kMachineVersion) + "\\" + product, "v", REG_SZ,
@@ -175,14 +163,14 @@ TEST_F(RegistrationTest, RemovingTheMachineProductKeyLeavesOtherProducts)
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kMachineVersion) + "\\News"));
 
     RemoveMachineProductKey("News");
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUserSuite)) << "the last product takes the suite's keys along";
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMakerKey)) << "the last product takes the suite's keys along";
 
     // The maker's key holding another program of theirs stays, on every system.
-    ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, std::string(kUserSuite) + "\\OtherProgram", "v", REG_SZ,
+    ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, std::string(kMakerKey) + "\\OtherProgram", "v", REG_SZ,
                               std::string("1", 2)));
     ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, std::string(kMachineVersion) + "\\Auction", "v", REG_SZ,
                               std::string("1", 2)));
     RemoveMachineProductKey("Auction");
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\VididiDuvo\\NetTorvin"));
-    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kUserSuite) + "\\OtherProgram"));
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kMakerKey) + "\\OtherProgram"));
 }

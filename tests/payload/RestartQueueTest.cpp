@@ -2,6 +2,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestInstaller.h"
 #include "tests/support/TestRegistry.h"
+#include "tests/support/TestSystemPaths.h"
 #include "util/SystemVersion.h"
 
 #include <gtest/gtest.h>
@@ -12,23 +13,6 @@
 
 namespace {
 
-const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
-const char kFileRenames[] = "System\\CurrentControlSet\\Control\\Session Manager\\FileRenameOperations";
-const char kPending[] = "PendingFileRenameOperations";
-
-std::string WindowsFile(const char* name)
-{
-    char path[MAX_PATH];
-    GetWindowsDirectoryA(path, sizeof path);
-    return std::string(path) + "\\" + name;
-}
-
-std::string ShortForm(const std::string& path)
-{
-    char shortPath[MAX_PATH] = "";
-    GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
-    return shortPath;
-}
 
 std::string PendingList(const std::vector<std::string>& strings)
 {
@@ -58,14 +42,14 @@ protected:
     {
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, "wininit.ini");
         DeleteFileA(WindowsFile("wininit.ini").c_str());
-        DeleteRawValue(HKEY_LOCAL_MACHINE, kSessionManager, kPending);
-        WipeKey(HKEY_LOCAL_MACHINE, kFileRenames);
+        DeleteRawValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, kPendingRenames);
+        WipeKey(HKEY_LOCAL_MACHINE, kFileRenamesKey);
     }
     std::string Pending()
     {
         DWORD type = REG_NONE;
         std::string data;
-        if (!ReadRawValue(HKEY_LOCAL_MACHINE, kSessionManager, kPending, &type, &data))
+        if (!ReadRawValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, kPendingRenames, &type, &data))
             return "<missing>";
         return type == REG_MULTI_SZ ? data : "<wrong type>";
     }
@@ -149,7 +133,7 @@ TEST_F(NtQueue, CancellingTakesOurPairsOutOfThePendingList)
     std::string first = "\\??\\C:\\windows\\temp\\first.tmp";
     std::string third = "\\??\\C:\\windows\\temp\\third.tmp";
     std::string before = PendingList({first, "", ours, "", third, ""});
-    ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, kSessionManager, kPending, REG_MULTI_SZ, before));
+    ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, kPendingRenames, REG_MULTI_SZ, before));
     CancelRestartDeletions(*installer);
     std::string after = Pending();
     EXPECT_EQ(PendingList({first, "", third, ""}), after);
@@ -168,7 +152,7 @@ TEST_F(NtQueue, CancellingReadsAListOfAnyLength)
     strings.push_back("\\??\\" + installer.SharedComponent());
     strings.push_back("");
     ASSERT_GT(PendingList(strings).size(), 16384u);
-    ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, kSessionManager, kPending, REG_MULTI_SZ, PendingList(strings)));
+    ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, kPendingRenames, REG_MULTI_SZ, PendingList(strings)));
     CancelRestartDeletions(*installer);
     EXPECT_TRUE(PendingList(expected) == Pending()) << "our deletion at the end of a long list survived";
 }
@@ -176,18 +160,18 @@ TEST_F(NtQueue, CancellingReadsAListOfAnyLength)
 TEST_F(NtQueue, CancellingCleansFileRenameOperationsAndLeavesTheKey)
 {
     CancelRestartDeletions(*installer);
-    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kFileRenames)) << "created, empty, where it was absent";
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kFileRenamesKey)) << "created, empty, where it was absent";
 
     std::string uninstallerValue = "\\??\\" + installer.Uninstaller();
     std::string sharedValue = installer.SharedComponent();
     for (const std::string& name : {uninstallerValue, sharedValue, std::string("C:\\windows\\other.dll")})
-        ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, kFileRenames, name.c_str(), REG_SZ, std::string("x", 2)));
+        ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, kFileRenamesKey, name.c_str(), REG_SZ, std::string("x", 2)));
     CancelRestartDeletions(*installer);
     DWORD type;
     std::string data;
-    EXPECT_FALSE(ReadRawValue(HKEY_LOCAL_MACHINE, kFileRenames, uninstallerValue.c_str(), &type, &data));
-    EXPECT_FALSE(ReadRawValue(HKEY_LOCAL_MACHINE, kFileRenames, sharedValue.c_str(), &type, &data));
-    EXPECT_TRUE(ReadRawValue(HKEY_LOCAL_MACHINE, kFileRenames, "C:\\windows\\other.dll", &type, &data));
+    EXPECT_FALSE(ReadRawValue(HKEY_LOCAL_MACHINE, kFileRenamesKey, uninstallerValue.c_str(), &type, &data));
+    EXPECT_FALSE(ReadRawValue(HKEY_LOCAL_MACHINE, kFileRenamesKey, sharedValue.c_str(), &type, &data));
+    EXPECT_TRUE(ReadRawValue(HKEY_LOCAL_MACHINE, kFileRenamesKey, "C:\\windows\\other.dll", &type, &data));
     EXPECT_EQ("<missing>", Pending()) << "no list is written where there was none";
 }
 

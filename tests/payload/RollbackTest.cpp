@@ -4,6 +4,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestInstaller.h"
 #include "tests/support/TestRegistry.h"
+#include "tests/support/TestSystemPaths.h"
 #include "util/SystemVersion.h"
 
 #include <gtest/gtest.h>
@@ -13,29 +14,7 @@
 
 namespace {
 
-const char kClsid[] = "{5d1e83a2-47c9-4b06-a1f3-9e2c7d846b50}";
-const std::string kClassKey = std::string("CLSID\\") + kClsid;
-const char kTorvins[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\FindExtensions\\Torvins";
-const char kApproved[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
-const char kUninstall[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\AuctionTorvin";
-const char kMaker[] = "Software\\VididiDuvo";
 const char kUpdates[] = "Software\\VididiDuvo\\NetTorvin\\CurrentVersion\\Updates";
-const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
-const char kPending[] = "PendingFileRenameOperations";
-
-std::string WindowsFile(const char* name)
-{
-    char path[MAX_PATH];
-    GetWindowsDirectoryA(path, sizeof path);
-    return std::string(path) + "\\" + name;
-}
-
-std::string ShortForm(const std::string& path)
-{
-    char shortPath[MAX_PATH] = "";
-    GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
-    return shortPath;
-}
 
 // An installation as the install phases leave it, then undone.
 class RollbackTest : public testing::Test {
@@ -80,14 +59,14 @@ protected:
         DeleteFileA((TempDirectory() + "left.qxa").c_str());
         for (const char* key : {".AuctionTorvinSearch", "AuctionTorvinSearchFile"})
             WipeKey(HKEY_CLASSES_ROOT, key);
-        WipeKey(HKEY_CLASSES_ROOT, kClassKey);
-        WipeKey(HKEY_LOCAL_MACHINE, kTorvins);
-        WipeKey(HKEY_LOCAL_MACHINE, kUninstall);
-        WipeKey(HKEY_CURRENT_USER, kMaker);
-        DeleteRawValue(HKEY_LOCAL_MACHINE, kApproved, kClsid);
+        WipeKey(HKEY_CLASSES_ROOT, kFindMenuClassKey);
+        WipeKey(HKEY_LOCAL_MACHINE, kTorvinsKey);
+        WipeKey(HKEY_LOCAL_MACHINE, kUninstallEntryKey);
+        WipeKey(HKEY_CURRENT_USER, kMakerKey);
+        DeleteRawValue(HKEY_LOCAL_MACHINE, kApprovedKey, kFindMenuClsid);
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, "wininit.ini");
         DeleteFileA(WindowsFile("wininit.ini").c_str());
-        DeleteRawValue(HKEY_LOCAL_MACHINE, kSessionManager, kPending);
+        DeleteRawValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, kPendingRenames);
     }
     static std::string PrivateTemp() { return TempDirectory() + "vidididuvo"; }
     void Undo()
@@ -104,7 +83,7 @@ protected:
         }
         DWORD type;
         std::string list;
-        return ReadRawValue(HKEY_LOCAL_MACHINE, kSessionManager, kPending, &type, &list)
+        return ReadRawValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, kPendingRenames, &type, &list)
             && list.find(path) != std::string::npos;
     }
     void ExpectProductGone()
@@ -114,8 +93,8 @@ protected:
         EXPECT_FALSE(FileExists(dir));
         EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ".AuctionTorvinSearch"));
         EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "AuctionTorvinSearchFile"));
-        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstall));
-        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kTorvins) + "\\AuctionTorvin"));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallEntryKey));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kTorvinsKey) + "\\AuctionTorvin"));
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\VididiDuvo\\NetTorvin\\CurrentVersion\\Auction"));
     }
 
@@ -134,10 +113,10 @@ TEST_F(RollbackTest, TheLastSuiteProductTakesTheSuiteAlong)
     EXPECT_FALSE(FileExists(root + "\\Vidi Duvo")) << "the empty maker folder goes too";
     EXPECT_FALSE(FileExists(root));
     EXPECT_TRUE(FileExists(TempDirectory())) << "the walk stops at a folder that holds other files";
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kMaker));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kTorvins));
-    EXPECT_EQ("<missing>", ReadRawString(HKEY_LOCAL_MACHINE, kApproved, kClsid));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kMakerKey));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kFindMenuClassKey));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kTorvinsKey));
+    EXPECT_EQ("<missing>", ReadRawString(HKEY_LOCAL_MACHINE, kApprovedKey, kFindMenuClsid));
     EXPECT_FALSE(FileExists(installer->SharedComponent())) << "not in use: deleted at once";
     EXPECT_FALSE(FileExists(PrivateTemp()));
     EXPECT_FALSE(FileExists(TempDirectory() + "left.qxa"));
@@ -159,20 +138,20 @@ TEST_F(RollbackTest, ASharedComponentInUseIsQueued)
 
 TEST_F(RollbackTest, AnotherSuiteProductKeepsWhatTheSuiteShares)
 {
-    ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, std::string(kTorvins) + "\\NewsTorvin", "Path", REG_SZ,
+    ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, std::string(kTorvinsKey) + "\\NewsTorvin", "Path", REG_SZ,
                               std::string("C:\\News\\NewsTorvin.exe", 23)));
     Undo();
     ExpectProductGone();
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kUpdates));
-    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kClassKey + "\\InProcServer32"));
-    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kTorvins) + "\\NewsTorvin"));
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kFindMenuClassKey + "\\InProcServer32"));
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kTorvinsKey) + "\\NewsTorvin"));
     if (!IsWindows9x())
-        EXPECT_EQ("NetTorvin", ReadRawString(HKEY_LOCAL_MACHINE, kApproved, kClsid));
+        EXPECT_EQ("NetTorvin", ReadRawString(HKEY_LOCAL_MACHINE, kApprovedKey, kFindMenuClsid));
     EXPECT_TRUE(FileExists(installer->SharedComponent()));
     EXPECT_TRUE(FileExists(PrivateTemp() + "\\cache.dat"));
     EXPECT_TRUE(FileExists(TempDirectory() + "left.qxa"));
     EXPECT_TRUE(QueuedForRestart(installer->Uninstaller(), ShortForm(installer->Uninstaller())));
-    WipeKey(HKEY_LOCAL_MACHINE, kTorvins);
+    WipeKey(HKEY_LOCAL_MACHINE, kTorvinsKey);
 }
 
 TEST_F(RollbackTest, AParentHoldingOtherFilesStopsTheWalk)

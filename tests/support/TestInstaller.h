@@ -14,11 +14,7 @@ public:
     {
         FillMessageCatalog();
         ProductEntry table[kBuiltInProductCount];
-        CopyBuiltInProductTable(table);
-        table[0].displayName = textProductName;
-        table[0].findMenuText = textFindMenuItem;
-        table[0].searchMenuText = textSearchMenuItem;
-        table[0].findMenuHelpText = textFindMenuHelp;
+        PrepareBuiltInProductTable(table);
         installer = new Installer(table[0].displayName, table[0].baseName, table, kBuiltInProductCount, 0, 0);
         if (!installDir.empty())
             SetInstallDir(*installer, 0, installDir.c_str());

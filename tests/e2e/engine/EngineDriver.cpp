@@ -53,11 +53,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         return 2;
     FillMessageCatalog();
     ProductEntry table[kBuiltInProductCount];
-    CopyBuiltInProductTable(table);
-    table[0].displayName = textProductName;
-    table[0].findMenuText = textFindMenuItem;
-    table[0].searchMenuText = textSearchMenuItem;
-    table[0].findMenuHelpText = textFindMenuHelp;
+    PrepareBuiltInProductTable(table);
     int result = 2;
     {
         Installer installer(table[0].displayName, table[0].baseName, table, kBuiltInProductCount, 0, 0);
