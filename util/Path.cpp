@@ -17,9 +17,7 @@ bool JoinPath(char* directory, unsigned long capacity, const char* name)
     return true;
 }
 
-// Where the first component to create starts, or null for a path that is
-// neither a drive path nor a network path with a server part.
-static char* FirstCreatableComponent(char* path)
+char* FirstCreatableComponent(char* path)
 {
     if (path[0] == '\\' && path[1] == '\\') {
         // The closing "\" added to "\\server" must not pass for a share.
