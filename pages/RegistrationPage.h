@@ -18,12 +18,6 @@ public:
     bool OnKillActive() override;
     bool Commit() override;
 
-    const char* UserName() const { return userName; }
-    const char* Email() const { return email; }
-    const char* Company() const { return company; }
-    const char* Zip() const { return zip; }
-    const char* Country() const { return country; }
-
 private:
     void ReadDefaults();
     bool ReadEarlierRegistration();
