@@ -45,10 +45,7 @@ static bool CanCreateFileIn(char* buffer)
 bool ValidateInstallPath(const char* path)
 {
     char buffer[kPathCapacity];
-    if (!StrCopyBounded(buffer, sizeof buffer, path))
-        return false;
-    unsigned long length = StrLength(buffer);
-    if ((length == 0 || buffer[length - 1] != '\\') && !StrAppendBounded(buffer, sizeof buffer, "\\"))
+    if (!CopyDirectoryPath(buffer, sizeof buffer, path))
         return false;
     // The test file's full name must fit too, or the check cannot be made.
     if (StrLength(buffer) + StrLength(kTestFileName) >= sizeof buffer)

@@ -7,6 +7,7 @@
 #include "tests/pages/PageTest.h"
 #include "tests/resources/TestPageIds.h"
 #include "tests/support/MessageBoxAnswerer.h"
+#include "tests/support/TestDisk.h"
 #include "tests/support/TestRegistry.h"
 #include "wizard/BitmapPage.h"
 
@@ -18,17 +19,6 @@ const char kAccessMessage[] = "The given installation path cannot be accessed.  
                               "and that you have write permission to the specified directory.";
 const char kSpaceQuestion[] = "There does not appear to be enough free space on the drive you are attempting to "
                               "install on. Do you want continue the installation anyway? (Not recommended)";
-
-// A drive with 1024 free bytes.
-int __stdcall AlmostFullDisk(const char*, unsigned long* sectorsPerCluster, unsigned long* bytesPerSector,
-                             unsigned long* freeClusters, unsigned long* totalClusters)
-{
-    *sectorsPerCluster = 1;
-    *bytesPerSector = 512;
-    *freeClusters = 2;
-    *totalClusters = 100;
-    return 1;
-}
 
 std::string InstallPathOf(const InstallOptionsPage& page)
 {

@@ -33,8 +33,6 @@ protected:
         DeleteKeyTree(HKEY_CURRENT_USER, kSuiteUpdatesKey);
     }
 
-    std::string Field(const RegistrationPage& page, int id) { return ControlText(page, id); }
-
     SavedValues owner9x{HKEY_LOCAL_MACHINE, kWindows9xKey, {"RegisteredOwner", "RegisteredOrganization"}};
     SavedValues ownerNt{HKEY_LOCAL_MACHINE, kWindowsNtKey, {"RegisteredOwner", "RegisteredOrganization"}};
 };
@@ -60,12 +58,12 @@ TEST_F(RegistrationPageTest, EarlierRegistrationGivesAllFive)
     WizardSheet wizard("AuctionTorvin Installation", nullptr);
     RegistrationPage page(nullptr, kPageColour);
     Show(wizard, page);
-    EXPECT_EQ("Ada Lovelace", Field(page, IDC_FULL_NAME));
-    EXPECT_EQ("", Field(page, IDC_COMPANY));
-    EXPECT_EQ("", Field(page, IDC_EMAIL));
-    EXPECT_EQ("W1 2AB", Field(page, IDC_ZIP));
+    EXPECT_EQ("Ada Lovelace", ControlText(page, IDC_FULL_NAME));
+    EXPECT_EQ("", ControlText(page, IDC_COMPANY));
+    EXPECT_EQ("", ControlText(page, IDC_EMAIL));
+    EXPECT_EQ("W1 2AB", ControlText(page, IDC_ZIP));
     EXPECT_EQ("Germany", SelectedEntry(page, IDC_COUNTRY));
-    EXPECT_EQ("Please register your copy of AuctionTorvin.", Field(page, IDC_REGISTRATION_HEADING));
+    EXPECT_EQ("Please register your copy of AuctionTorvin.", ControlText(page, IDC_REGISTRATION_HEADING));
 }
 
 TEST_F(RegistrationPageTest, WithoutAUserNameTheSystemOwner)
@@ -79,10 +77,10 @@ TEST_F(RegistrationPageTest, WithoutAUserNameTheSystemOwner)
     RegistrationPage page(nullptr, kPageColour);
     Show(wizard, page);
     bool nine = IsWindows9x();
-    EXPECT_EQ(nine ? "Owner 9x" : "Owner NT", Field(page, IDC_FULL_NAME));
-    EXPECT_EQ(nine ? "Company 9x" : "Company NT", Field(page, IDC_COMPANY));
-    EXPECT_EQ("", Field(page, IDC_EMAIL));
-    EXPECT_EQ("", Field(page, IDC_ZIP));
+    EXPECT_EQ(nine ? "Owner 9x" : "Owner NT", ControlText(page, IDC_FULL_NAME));
+    EXPECT_EQ(nine ? "Company 9x" : "Company NT", ControlText(page, IDC_COMPANY));
+    EXPECT_EQ("", ControlText(page, IDC_EMAIL));
+    EXPECT_EQ("", ControlText(page, IDC_ZIP));
     EXPECT_EQ("United States of America", SelectedEntry(page, IDC_COUNTRY));
 }
 
@@ -91,11 +89,11 @@ TEST_F(RegistrationPageTest, LabelsAsWideAsTheWidestFieldsToTheEdge)
     WizardSheet wizard("AuctionTorvin Installation", nullptr);
     RegistrationPage page(nullptr, kPageColour);
     Show(wizard, page);
-    EXPECT_EQ("&Full name:", Field(page, IDC_FULL_NAME_LABEL));
-    EXPECT_EQ("Com&pany name:", Field(page, IDC_COMPANY_LABEL));
-    EXPECT_EQ("&Email address:", Field(page, IDC_EMAIL_LABEL));
-    EXPECT_EQ("&Zip code:", Field(page, IDC_ZIP_LABEL));
-    EXPECT_EQ("&Country:", Field(page, IDC_COUNTRY_LABEL));
+    EXPECT_EQ("&Full name:", ControlText(page, IDC_FULL_NAME_LABEL));
+    EXPECT_EQ("Com&pany name:", ControlText(page, IDC_COMPANY_LABEL));
+    EXPECT_EQ("&Email address:", ControlText(page, IDC_EMAIL_LABEL));
+    EXPECT_EQ("&Zip code:", ControlText(page, IDC_ZIP_LABEL));
+    EXPECT_EQ("&Country:", ControlText(page, IDC_COUNTRY_LABEL));
     // "Com&pany name:" is the widest label: 14 characters at 6 pixels.
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
@@ -139,8 +137,8 @@ TEST_F(RegistrationPageTest, ValuesKeptAcrossBackAndCommitted)
     ASSERT_EQ(IDD_TEST_LAST, sheet.CurrentPageId());
     sheet.Press(PSBTN_BACK);
     ASSERT_EQ(IDD_REGISTRATION, sheet.CurrentPageId());
-    EXPECT_EQ("Grace Hopper", Field(page, IDC_FULL_NAME));
-    EXPECT_EQ("10001", Field(page, IDC_ZIP));
+    EXPECT_EQ("Grace Hopper", ControlText(page, IDC_FULL_NAME));
+    EXPECT_EQ("10001", ControlText(page, IDC_ZIP));
     EXPECT_EQ("United States of America", SelectedEntry(page, IDC_COUNTRY));
     sheet.Press(PSBTN_NEXT);
     sheet.Close();

@@ -6,7 +6,6 @@
 // Arguments: "forget-browser" removes Internet Explorer's program key first,
 // so the page knows no browser; "full-disk" makes every drive report 1024
 // free bytes.
-#include "core/Backdrop.h"
 #include "core/Installer.h"
 #include "core/MessageCatalog.h"
 #include "core/ProductTable.h"
@@ -16,9 +15,8 @@
 #include "pages/NoticePage.h"
 #include "pages/ProxyPage.h"
 #include "pages/RegistrationPage.h"
-#include "payload/PayloadExtractor.h"
-#include "resources/ResourceIds.h"
-#include "wizard/LoadBitmapFile.h"
+#include "tests/e2e/WizardHost.h"
+#include "tests/support/TestDisk.h"
 #include "wizard/WizardSheet.h"
 
 #include <windows.h>
@@ -31,29 +29,6 @@ namespace {
 const COLORREF kBaseColour = 0x00319A63;
 const COLORREF kLightColour = 0x00A6FFD7;
 const char kTitle[] = "AuctionTorvin Installation";
-
-HBITMAP UnpackSidePicture()
-{
-    char path[MAX_PATH];
-    GetTempPathA(sizeof path, path);
-    lstrcatA(path, "pages-side.bmp");
-    PayloadExtractor extractor;
-    HBITMAP picture = nullptr;
-    if (extractor.ExtractPayload(IDR_SIDE_PICTURE, path))
-        picture = LoadBitmapFile(path);
-    DeleteFileA(path);
-    return picture;
-}
-
-int __stdcall AlmostFullDisk(const char*, unsigned long* sectorsPerCluster, unsigned long* bytesPerSector,
-                             unsigned long* freeClusters, unsigned long* totalClusters)
-{
-    *sectorsPerCluster = 1;
-    *bytesPerSector = 512;
-    *freeClusters = 2;
-    *totalClusters = 100;
-    return 1;
-}
 
 void ForgetBrowser()
 {
@@ -91,14 +66,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     ProductEntry table[kBuiltInProductCount];
     CopyBuiltInProductTable(table);
     Installer installer("AuctionTorvin", "AuctionTorvin", table, kBuiltInProductCount, kBaseColour, kLightColour);
-    HWND backdrop = CreateBackdrop(kTitle);
+    HWND backdrop = ShowBackdrop(installer, kTitle);
     if (!backdrop)
         return 3;
-    installer.backdropWindow = backdrop;
-    ShowWindow(backdrop, SW_SHOWMAXIMIZED);
-    UpdateWindow(backdrop);
 
-    HBITMAP side = UnpackSidePicture();
+    HBITMAP side = UnpackSidePicture("pages-side.bmp");
     INT_PTR result;
     {
         WizardSheet sheet(kTitle, backdrop);
