@@ -9,6 +9,7 @@ packages=(
   cmake ninja-build googletest
   wine wine32:i386 wine64 xvfb xauth x11-utils
   mscompress icoutils liblnk-utils imagemagick python3
+  fonts-wine
 )
 
 missing=()

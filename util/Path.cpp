@@ -17,9 +17,19 @@ bool JoinPath(char* directory, unsigned long capacity, const char* name)
     return true;
 }
 
-// Where the first component to create starts, or null for a path that is
-// neither a drive path nor a network path with a server part.
-static char* FirstCreatableComponent(char* path)
+bool CopyDirectoryPath(char* buffer, unsigned long capacity, const char* path)
+{
+    if (!StrCopyBounded(buffer, capacity, path))
+        return false;
+    unsigned long length = StrLength(buffer);
+    if ((length == 0 || buffer[length - 1] != '\\') && !StrAppendBounded(buffer, capacity, "\\")) {
+        buffer[0] = 0;
+        return false;
+    }
+    return true;
+}
+
+char* FirstCreatableComponent(char* path)
 {
     if (path[0] == '\\' && path[1] == '\\') {
         // The closing "\" added to "\\server" must not pass for a share.
@@ -34,13 +44,8 @@ static char* FirstCreatableComponent(char* path)
 bool CreateDirectoryChain(const char* path)
 {
     char buffer[kPathCapacity];
-    if (!StrCopyBounded(buffer, sizeof buffer, path))
+    if (!CopyDirectoryPath(buffer, sizeof buffer, path))
         return false;
-    unsigned long length = StrLength(buffer);
-    if (length == 0 || buffer[length - 1] != '\\') {
-        if (!StrAppendBounded(buffer, sizeof buffer, "\\"))
-            return false;
-    }
     char* position = FirstCreatableComponent(buffer);
     if (!position)
         return false;

@@ -7,6 +7,13 @@ const unsigned long kPathCapacity = 260;
 // result that would not fit the capacity leaves the buffer unchanged and
 // returns false: a path is refused, never cut into a different one.
 bool JoinPath(char* directory, unsigned long capacity, const char* name);
+// Copies path into buffer ending in "\"; false (buffer "") when that does
+// not fit capacity.
+bool CopyDirectoryPath(char* buffer, unsigned long capacity, const char* path);
+// Where the first directory level that may need creating begins in a path
+// ending in "\": after "C:\" of a drive path, after the server of a network
+// path (its share); null for any other path.
+char* FirstCreatableComponent(char* path);
 // Creates every missing directory along a drive path (C:\A\B) or a network
 // path (\\server\share\A). Directories made before a failure stay.
 bool CreateDirectoryChain(const char* path);

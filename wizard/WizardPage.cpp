@@ -6,10 +6,6 @@
 
 #include <prsht.h>
 
-// The property sheet's own button ids.
-const int kBackButtonId = 12323;
-const int kNextButtonId = 12324;
-const int kFinishButtonId = 12325;
 const unsigned long kCaptionCapacity = 128;
 
 WizardPage::WizardPage(int dialogId) : window(nullptr), dialogId(dialogId) {}

@@ -1,6 +1,11 @@
 #pragma once
 #include <windows.h>
 
+// The property sheet's own button ids.
+const int kBackButtonId = 12323;
+const int kNextButtonId = 12324;
+const int kFinishButtonId = 12325;
+
 // Base of every wizard page. The fourteen virtual operations keep this slot
 // order; "flag" results true mean stay on the page or refuse the action.
 // The control utilities act on the page's dialog window and may only be used

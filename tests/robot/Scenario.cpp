@@ -14,6 +14,13 @@ bool SplitScenarioLine(const std::string& line, std::vector<std::string>* words,
       while (i < line.size()) {
         char c = line[i++];
         if (c == '"') { closed = true; break; }
+        // A line break in a text, written as the four characters \r\n: paths
+        // keep their single backslashes.
+        if (line.compare(i - 1, 4, "\\r\\n") == 0) {
+          word += "\r\n";
+          i += 3;
+          continue;
+        }
         if (c == '\\' && i < line.size() && (line[i] == '"' || line[i] == '\\')) c = line[i++];
         word += c;
       }

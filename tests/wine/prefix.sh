@@ -30,6 +30,16 @@ start_xvfb() {
   echo ":$number" > "$root/display"
 }
 
+# Wine only recommends its own fonts, and this build does not read them from
+# where Debian puts them: without them dialogs come out in DejaVu Sans, one
+# pixel per character wider than Windows draws them. In the prefix's Fonts
+# folder "MS Sans Serif" 8 and the default GUI font measure as on Windows.
+install_fonts() {
+  local fonts=/usr/share/wine/fonts
+  [ -d "$fonts" ] || { echo "fonts-wine is missing ($fonts)" >&2; return 1; }
+  cp "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
 write_settings() {
   # Without a window manager Wine must manage no windows itself, or every
   # hidden dialog stalls the program and a maximised window shrinks back.
@@ -60,6 +70,7 @@ case $action in
     setsid wineserver -p >/dev/null 2>&1 < /dev/null
     wineboot -i >/dev/null 2>&1
     wine cmd /c exit >/dev/null 2>&1
+    install_fonts
     write_settings
     wine cmd /c exit >/dev/null 2>&1
     echo "prefix ready at $WINEPREFIX on display $DISPLAY"

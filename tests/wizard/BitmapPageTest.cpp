@@ -228,6 +228,10 @@ TEST_F(BitmapPageTest, PaintsTheSidePictureCentredInItsPanel)
         ShownPage shown(side);
         ASSERT_NE(nullptr, shown.sheetWindow);
         RECT panel = shown.Panel();
+        // As on Windows: 80 dialog units of "MS Sans Serif" 8 are 120 pixels,
+        // so the 120-pixel picture fills the panel's width.
+        EXPECT_EQ(120, panel.right);
+        EXPECT_EQ(228, panel.bottom);
         POINT origin = PanelPictureOrigin(panel.right, panel.bottom, 120, 228);
         ExpectEdge(shown, panel, panel.bottom / 2);
         // Inside the edge every pixel is the picture's (or the background

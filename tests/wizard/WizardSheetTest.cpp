@@ -2,7 +2,7 @@
 // PSM_PRESSBUTTON: buttons, jumps, finishing, committing and the number fields.
 #include "core/MessageCatalog.h"
 #include "tests/resources/TestPageIds.h"
-#include "tests/support/TestWindows.h"
+#include "tests/support/ModelessSheet.h"
 #include "wizard/WizardPage.h"
 #include "wizard/WizardSheet.h"
 
@@ -15,9 +15,6 @@
 
 namespace {
 
-const int kBackButton = 12323;
-const int kNextButton = 12324;
-const int kFinishButton = 12325;
 
 std::string calls;
 
@@ -68,61 +65,35 @@ protected:
     }
     void TearDown() override
     {
-        if (sheetWindow && IsWindow(sheetWindow))
-            DestroyWindow(sheetWindow);
-        PumpMessages(2);
+        sheet.Close();
         ReleaseMessageCatalog();
     }
 
-    void Open(WizardSheet& sheet)
+    void Open(WizardSheet& wizard)
     {
-        sheetWindow = reinterpret_cast<HWND>(sheet.RunWithFlags(PSH_MODELESS));
+        sheetWindow = sheet.Open(wizard);
         ASSERT_NE(nullptr, sheetWindow);
         sheetProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
             sheetWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingSheetProcedure)));
-        PumpMessages();
     }
-    void Close()
-    {
-        DestroyWindow(sheetWindow);
-        sheetWindow = nullptr;
-    }
-    void Press(int button)
-    {
-        PropSheet_PressButton(sheetWindow, button);
-        PumpMessages();
-    }
-    // Dialog id of the page showing, 0 once the sheet has ended.
-    int CurrentPageId()
-    {
-        HWND page = PropSheet_GetCurrentPageHwnd(sheetWindow);
-        if (!page)
-            return 0;
-        int index = PropSheet_HwndToIndex(sheetWindow, page);
-        return static_cast<int>(PropSheet_IndexToId(sheetWindow, index)) & 0xFFFF;
-    }
+    void Close() { sheet.Close(); }
+    void Press(int button) { sheet.Press(button); }
+    int CurrentPageId() { return sheet.CurrentPageId(); }
     // "B" for an enabled Back, "N" for a shown, enabled Next, "F" likewise for Finish.
     std::string Buttons()
     {
         std::string shown;
-        HWND back = GetDlgItem(sheetWindow, kBackButton);
-        HWND next = GetDlgItem(sheetWindow, kNextButton);
-        HWND finish = GetDlgItem(sheetWindow, kFinishButton);
-        if (IsWindowVisible(back) && IsWindowEnabled(back))
+        if (sheet.Usable(kBackButtonId))
             shown += "B";
-        if (IsWindowVisible(next) && IsWindowEnabled(next))
+        if (sheet.Usable(kNextButtonId))
             shown += "N";
-        if (IsWindowVisible(finish) && IsWindowEnabled(finish))
+        if (sheet.Usable(kFinishButtonId))
             shown += "F";
         return shown;
     }
-    std::string SheetItemText(int id)
-    {
-        char text[64] = "";
-        GetDlgItemTextA(sheetWindow, id, text, sizeof text);
-        return text;
-    }
+    std::string SheetItemText(int id) { return sheet.ItemText(id); }
 
+    ModelessSheet sheet;
     HWND sheetWindow = nullptr;
 };
 
@@ -150,9 +121,9 @@ TEST_F(WizardSheetTest, ButtonsOfOneTwoAndThreePages)
             if (i + 1 < c.count)
                 Press(PSBTN_NEXT);
         }
-        EXPECT_EQ("< &Back", SheetItemText(kBackButton));
-        EXPECT_EQ("&Next >", SheetItemText(kNextButton));
-        EXPECT_EQ("Finish", SheetItemText(kFinishButton));
+        EXPECT_EQ("< &Back", SheetItemText(kBackButtonId));
+        EXPECT_EQ("&Next >", SheetItemText(kNextButtonId));
+        EXPECT_EQ("Finish", SheetItemText(kFinishButtonId));
         EXPECT_EQ("Cancel", SheetItemText(IDCANCEL));
         Close();
     }

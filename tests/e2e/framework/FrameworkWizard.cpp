@@ -2,16 +2,13 @@
 // backdrop behind a three-page wizard of side-picture pages, the default
 // cancel question, and after Finish the progress dialog and a last message.
 // The exit code is what the wizard's run returned (0 after Cancel).
-#include "core/Backdrop.h"
 #include "core/Installer.h"
 #include "core/MessageCatalog.h"
 #include "core/ProductTable.h"
 #include "core/ProgressDialog.h"
-#include "payload/PayloadExtractor.h"
-#include "resources/ResourceIds.h"
+#include "tests/e2e/WizardHost.h"
 #include "tests/resources/TestPageIds.h"
 #include "wizard/BitmapPage.h"
-#include "wizard/LoadBitmapFile.h"
 #include "wizard/WizardSheet.h"
 
 #include <windows.h>
@@ -33,19 +30,6 @@ public:
         return true;
     }
 };
-
-HBITMAP UnpackSidePicture()
-{
-    char path[MAX_PATH];
-    GetTempPathA(sizeof path, path);
-    lstrcatA(path, "framework-side.bmp");
-    PayloadExtractor extractor;
-    HBITMAP picture = nullptr;
-    if (extractor.ExtractPayload(IDR_SIDE_PICTURE, path))
-        picture = LoadBitmapFile(path);
-    DeleteFileA(path);
-    return picture;
-}
 
 void ShowProgress(HWND backdrop)
 {
@@ -72,14 +56,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     CopyBuiltInProductTable(table);
     Installer installer("AuctionTorvin", "AuctionTorvin", table, kBuiltInProductCount, kBaseColour,
                         kLightColour);
-    HWND backdrop = CreateBackdrop(kTitle);
+    HWND backdrop = ShowBackdrop(installer, kTitle);
     if (!backdrop)
         return 3;
-    installer.backdropWindow = backdrop;
-    ShowWindow(backdrop, SW_SHOWMAXIMIZED);
-    UpdateWindow(backdrop);
 
-    HBITMAP side = UnpackSidePicture();
+    HBITMAP side = UnpackSidePicture("framework-side.bmp");
     INT_PTR result;
     {
         WizardSheet sheet(kTitle, backdrop);
