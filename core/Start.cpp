@@ -1,6 +1,7 @@
 #include "core/Start.h"
 
 #include "core/Installer.h"
+#include "core/InstallerRun.h"
 #include "core/MessageCatalog.h"
 #include "core/ProductTable.h"
 
@@ -18,8 +19,7 @@ extern "C" int start()
     InitCommonControls();
     Installer* installer = new Installer(table[0].displayName, table[0].baseName, table,
                                          kBuiltInProductCount, kBaseColour, kLightColour);
-    // The installer run takes over here once it exists; until then the
-    // program builds and destroys its Installer and ends.
+    RunInstallation(*installer);
     delete installer;
     return 0;
 }
