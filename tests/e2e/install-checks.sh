@@ -1,7 +1,9 @@
-# Sourced by the engine scenarios' checks (inside run-scenario.sh, which
-# provides WINEPREFIX, out, programs and the expect_* helpers).
-install_dir="Program Files/Vidi Duvo/AuctionTorvin"
-payload_dir=$(cd "$programs/../../.." && pwd)/payload
+# Checks of an installation's files and registry, sourced by the checks of
+# the engine and setup scenarios (inside run-scenario.sh, which provides
+# WINEPREFIX, out, scenario and the expect_* helpers). The sourcing check sets
+# install_dir (under drive_c) first.
+e2e_dir=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
+payload_dir=$PAYLOAD_DIR  # set for every scenario by tests/e2e/CMakeLists.txt
 
 # A placed file equals the payload it was made from.
 expect_same_as_payload() {  # PATH-UNDER-DRIVE_C PAYLOAD-NAME
@@ -22,12 +24,16 @@ files_of_ours() {
   find "$WINEPREFIX/drive_c" \( -iname '*AuctionTorvin*' -o -iname 'NetTorvin.dll' -o -iname 'Vidi Duvo' \) -print
 }
 
-# Registry lines of ours added since the template, as the server has them now.
-registry_of_ours() {
+# Every registry change since the template, as the server has it now, but
+# Wine's own bookkeeping (named in registry-changes.py).
+registry_changes_now() {
   flush_prefix
   registry_text >"$out/registry-now.txt"
-  diff "$out/registry-before.txt" "$out/registry-now.txt" | grep '^>' \
-    | grep -i -E 'VididiDuvo|AuctionTorvin|NetTorvin|5d1e83a2|Torvins'
+  python3 "$e2e_dir/registry-changes.py" "$out/registry-before.txt" "$out/registry-now.txt"
+}
+
+registry_of_ours() {
+  registry_changes_now | grep -i -E 'VididiDuvo|AuctionTorvin|NetTorvin|5d1e83a2|Torvins|PendingFileRename'
 }
 
 expect_nothing_of_ours() {  # WHEN
