@@ -21,7 +21,7 @@ expect_installed_files() {
 
 # Files of ours anywhere on drive C, one a line.
 files_of_ours() {
-  find "$WINEPREFIX/drive_c" \( -iname '*AuctionTorvin*' -o -iname 'NetTorvin.dll' -o -iname 'Vidi Duvo' \) -print
+  find "$WINEPREFIX/drive_c" \( -iname '*AuctionTorvin*' -o -iname 'NetTorvin.dll' -o -iname 'Vidi Duvo' -o -iname 'VididiDuvo' \) -print
 }
 
 # Every registry change since the template, as the server has it now, but
