@@ -30,6 +30,23 @@ start_xvfb() {  # $1: scenario root
 stop_scenario() {  # $1: scenario root
   if [ -d "$1/prefix" ]; then (wine_env "$1"; wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1) || true; fi
   if [ -f "$1/xvfb.pid" ]; then kill "$(cat "$1/xvfb.pid")" 2>/dev/null || true; rm -f "$1/xvfb.pid"; fi
+  if mountpoint -q "$1/full-drive" 2>/dev/null; then umount "$1/full-drive"; fi
+}
+
+# "harness full-temp-drive": the user's temporary folder on drive T:, a real
+# drive (a small tmpfs) filled to the last byte. Needs root, as the rest of
+# the set-up does; a machine that cannot mount fails the scenario.
+full_temp_drive() {  # $1: scenario root
+  local drive=$1/full-drive
+  mkdir -p "$drive"
+  mount -t tmpfs -o size=64k,mode=0777 tmpfs "$drive" || { echo "cannot mount a small drive here"; return 1; }
+  dd if=/dev/zero of="$drive/filler" bs=4k >/dev/null 2>&1
+  ln -sfn "$drive" "$WINEPREFIX/dosdevices/t:"
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Environment]\r\n"TEMP"="T:\\\\"\r\n"TMP"="T:\\\\"\r\n\r\n' >"$1/temp.reg"
+  wine regedit /S "$(winpath "$1/temp.reg")" >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1
+  setsid wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd /c exit >/dev/null 2>&1
 }
 
 # The registry as the server last saved it, without the timestamps it adds.
@@ -77,6 +94,7 @@ run_scenario() {  # SCENARIO ROBOT PROGRAM_DIR
     printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine]\r\n"Version"="%s"\r\n\r\n' "$version" >"$sroot/version.reg"
     wine regedit /S "$(winpath "$sroot/version.reg")" >/dev/null 2>&1
   fi
+  if grep -q '^harness full-temp-drive' "$scenario"; then full_temp_drive "$sroot" || return 1; fi
   cp "$root/template/registry.txt" "$out/registry-before.txt"
   export E2E_PROGRAMS E2E_OUT
   E2E_PROGRAMS=$(winpath "$programs"); E2E_OUT=$(winpath "$out")
