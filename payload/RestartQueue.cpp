@@ -93,13 +93,20 @@ void CancelInFileRenameOperations(Installer& installer, RegistryKey& key)
     if (!key.Open(LocalMachine, kFileRenameOperations, false))
         return;
     char name[kValueNameCapacity];
+    // Every real deletion removes one of the values there were; a name that
+    // reads back differently from how it is stored (characters outside the
+    // code page) "deletes" as missing and must not restart the walk for ever.
+    unsigned long restarts = 0;
+    while (key.EnumValueName(restarts, name, sizeof name))
+        ++restarts;
     unsigned long index = 0;
     while (key.EnumValueName(index, name, sizeof name)) {
-        // A value that will not go is passed over, or the walk would never end.
-        if (IsRestartDeletedFile(installer, name, false) && key.DeleteValue(name))
+        if (restarts > 0 && IsRestartDeletedFile(installer, name, false) && key.DeleteValue(name)) {
+            --restarts;
             index = 0;
-        else
+        } else {
             ++index;
+        }
     }
 }
 
