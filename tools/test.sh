@@ -4,4 +4,5 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/tools/build.sh"
 cd "$top/build"
-ctest --output-on-failure "$@"
+# Two at a time: the scenarios have prefixes of their own (see tests/CMakeLists.txt).
+ctest --output-on-failure -j2 "$@"
