@@ -5,11 +5,14 @@
 #include "core/MessageCatalog.h"
 #include "core/Start.h"
 #include "util/Memory.h"
+#include "util/SystemLibrary.h"
 
 #include <windows.h>
 
 extern "C" void __stdcall EntryPoint()
 {
+    // Before any DLL is loaded at run time: never from the program's folder.
+    RestrictDllSearchToSystem();
     FillMessageCatalog();
     int result = start();
     ReleaseMessageCatalog();

@@ -2,6 +2,7 @@
 
 #include "payload/CompressedHeader.h"
 #include "util/Path.h"
+#include "util/SystemDlls.h"
 
 #include <windows.h>
 #include <lzexpand.h>
@@ -56,7 +57,7 @@ bool CopyExpanded(INT source, HANDLE destination, unsigned long* total)
     char buffer[kCopyBufferSize];
     *total = 0;
     for (;;) {
-        INT count = LZRead(source, buffer, sizeof buffer);
+        INT count = LzRead(source, buffer, sizeof buffer);
         if (count < 0)
             return false;
         DWORD written = 0;
@@ -95,13 +96,13 @@ bool PayloadExtractor::ExpandCompressedFile(const char* source, const char* dest
     bool hasPromise = PromisedLength(source, &promised);
     OFSTRUCT openRecord;
     openRecord.cBytes = sizeof openRecord;
-    INT lzSource = LZOpenFileA(const_cast<char*>(source), &openRecord, OF_READ);
+    INT lzSource = LzOpenFile(const_cast<char*>(source), &openRecord, OF_READ);
     if (lzSource < 0)
         return false;
     HANDLE file = CreateFileA(destination, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        LZClose(lzSource);
+        LzClose(lzSource);
         return false;
     }
     // CREATE_ALWAYS over an existing file leaves ERROR_ALREADY_EXISTS behind;
@@ -115,6 +116,6 @@ bool PayloadExtractor::ExpandCompressedFile(const char* source, const char* dest
     CloseHandle(file);
     if (!copied)
         DeleteFileA(destination);
-    LZClose(lzSource);
+    LzClose(lzSource);
     return copied && GetLastError() == 0;
 }

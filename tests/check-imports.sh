@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# The setup program must import only Windows system DLLs and export `start`,
+# The setup program must import only Windows system DLLs that are always
+# taken from the System directory and export `start`,
 # and load on Windows 95 (OS and subsystem version 4.0, i386 GUI).
 set -u
 exe=$1
 dump=$(i686-w64-mingw32-objdump -p "$exe") || { echo "objdump failed on $exe"; exit 1; }
 fail=0
-allowed='kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|comctl32.dll|lz32.dll|shell32.dll|ole32.dll'
+# Only DLLs Windows always takes from the System directory: a DLL of another
+# name could be planted beside the program and would be loaded first.
+allowed='kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|ole32.dll'
 dlls=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
 echo "imports: $(echo $dlls)"
 bad=$(printf '%s\n' "$dlls" | grep -v -x -E "$allowed" | grep . || true)

@@ -1,6 +1,7 @@
 #include "wizard/WizardSheet.h"
 
 #include "util/Memory.h"
+#include "util/SystemDlls.h"
 #include "util/Text.h"
 #include "wizard/PageDialogProc.h"
 #include "wizard/PageRegistry.h"
@@ -76,7 +77,7 @@ INT_PTR WizardSheet::RunWithFlags(DWORD extraFlags)
     header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(descriptions);
     for (unsigned long i = 0; i < kPageCapacity; ++i)
         pageRegistry.windows[i] = nullptr;
-    INT_PTR result = PropertySheetA(&header);
+    INT_PTR result = PropertySheetFromSystem(&header);
     MemFree(descriptions);
     return result;
 }

@@ -69,6 +69,27 @@ expect_lnk() {  # PATH-UNDER-DRIVE_C TEXT-IN-LNKINFO-OUTPUT
 # wineboot -r carries out both restart queues (PendingFileRenameOperations and wininit.ini).
 simulate_restart() { wineboot -r >/dev/null 2>&1; wine cmd /c exit >/dev/null 2>&1; flush_prefix; echo "restart simulated"; }
 
+# "harness planted-dlls PROGRAM DLL NAME...": PROGRAM (from the program
+# folder) copied into C:\downloads beside copies of DLL named NAME.dll, and
+# those names made native-first, which is how Windows searches them: the
+# program's own folder before the System directory.
+plant_dlls() {  # PROGRAM_DIR PROGRAM DLL NAME...
+  local programs=$1 program=$2 dll=$3 downloads=$WINEPREFIX/drive_c/downloads names
+  shift 3
+  mkdir -p "$downloads"
+  cp "$programs/$program" "$downloads/" || return 1
+  for name in "$@"; do cp "$programs/$dll" "$downloads/$name.dll" || return 1; done
+  names=$(IFS=,; echo "$*")
+  # A program that breaks on a planted copy ends instead of waiting in the debugger.
+  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$names=n,b;winedbg.exe=d"
+}
+
+# The planted DLLs leave C:\planted\NAME.loaded when anything loads them.
+expect_no_planted_dll_loaded() {
+  local loaded; loaded=$(ls "$WINEPREFIX/drive_c/planted" 2>/dev/null | tr 'A-Z\n' 'a-z ')
+  if [ -z "$loaded" ]; then echo "ok: no planted DLL was loaded"; else echo "FAIL: planted DLLs loaded: $loaded"; check_fail=1; fi
+}
+
 run_scenario() {  # SCENARIO ROBOT PROGRAM_DIR
   local scenario=$1 robot=$2 programs=$3 name version
   # Global: the EXIT trap runs after this function has returned.
@@ -95,6 +116,9 @@ run_scenario() {  # SCENARIO ROBOT PROGRAM_DIR
     wine regedit /S "$(winpath "$sroot/version.reg")" >/dev/null 2>&1
   fi
   if grep -q '^harness full-temp-drive' "$scenario"; then full_temp_drive "$sroot" || return 1; fi
+  local planted; planted=$(sed -n 's/^harness planted-dlls //p' "$scenario")
+  # shellcheck disable=SC2086 # a list of words
+  if [ -n "$planted" ]; then plant_dlls "$programs" $planted || return 1; fi
   cp "$root/template/registry.txt" "$out/registry-before.txt"
   export E2E_PROGRAMS E2E_OUT
   E2E_PROGRAMS=$(winpath "$programs"); E2E_OUT=$(winpath "$out")

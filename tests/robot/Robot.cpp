@@ -560,8 +560,9 @@ bool Robot::ExpectTray(const Words& words, std::string* failure) {
 }
 
 bool Robot::WaitExit(const Words& words, std::string* failure) {
-  long wanted;
-  if (!ParseScenarioNumber(words[0], &wanted)) { *failure = "bad exit code"; return false; }
+  long wanted = 0;
+  bool anyCode = words[0] == "any";  // a program that is expected to break
+  if (!anyCode && !ParseScenarioNumber(words[0], &wanted)) { *failure = "bad exit code"; return false; }
   if (!process_.hProcess) { *failure = "no program started"; return false; }
   std::string seen;
   bool ok = Poll([&](std::string* s) {
@@ -570,7 +571,7 @@ bool Robot::WaitExit(const Words& words, std::string* failure) {
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
     *s = "expected exit code " + words[0] + ", saw " + std::to_string(code);
-    return code == DWORD(wanted);
+    return anyCode || code == DWORD(wanted);
   }, &seen);
   if (!ok) *failure = seen;
   return ok;
