@@ -11,12 +11,7 @@ TextString textCloseButton;
 
 namespace {
 
-struct ProductText {
-    TextString* holder;
-    const char* text1252;
-};
-
-const ProductText kTexts[] = {
+const TextAssignment kTexts[] = {
     {&textProgramName, "AuctionTorvin"},
     {&textStandInNote,
      "This is a stand-in for the AuctionTorvin program, made by its setup project. The real program "
@@ -33,12 +28,10 @@ const unsigned long kTextCount = sizeof kTexts / sizeof kTexts[0];
 
 void FillProductTexts()
 {
-    for (unsigned long i = 0; i < kTextCount; ++i)
-        kTexts[i].holder->Assign(kTexts[i].text1252);
+    AssignTexts(kTexts, kTextCount);
 }
 
 void ReleaseProductTexts()
 {
-    for (unsigned long i = kTextCount; i > 0; --i)
-        kTexts[i - 1].holder->Release();
+    ReleaseTexts(kTexts, kTextCount);
 }

@@ -10,12 +10,7 @@ TextString textUninstallNotInstalled;
 
 namespace {
 
-struct UninstallText {
-    TextString* holder;
-    const char* text1252;
-};
-
-const UninstallText kTexts[] = {
+const TextAssignment kTexts[] = {
     {&textUninstallQuestion, "Do you want to remove %1 and all of its components from this computer?"},
     {&textUninstallDone,
      "%1 has been removed from this computer.\r\n\r\n"
@@ -35,12 +30,10 @@ const unsigned long kTextCount = sizeof kTexts / sizeof kTexts[0];
 
 void FillUninstallTexts()
 {
-    for (unsigned long i = 0; i < kTextCount; ++i)
-        kTexts[i].holder->Assign(kTexts[i].text1252);
+    AssignTexts(kTexts, kTextCount);
 }
 
 void ReleaseUninstallTexts()
 {
-    for (unsigned long i = kTextCount; i > 0; --i)
-        kTexts[i - 1].holder->Release();
+    ReleaseTexts(kTexts, kTextCount);
 }
