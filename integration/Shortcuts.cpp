@@ -64,6 +64,45 @@ bool CreateShellLink(const char* target, const char* shortcutPath, const char* d
     return SUCCEEDED(result);
 }
 
+namespace {
+
+// "<desktop>\<displayName>.LNK" of product i; false when it cannot be named.
+bool DesktopShortcutPath(Installer& installer, unsigned long index, char* shortcut)
+{
+    const ProductEntry& product = installer.products[index];
+    return DesktopFolder(installer.backdropWindow, shortcut) && JoinPath(shortcut, kPathCapacity, product.displayName)
+        && StrAppendBounded(shortcut, kPathCapacity, ".LNK");
+}
+
+// The target a saved shell link points at; false when it cannot be read.
+bool ReadShellLinkTarget(const char* shortcutPath, char* target)
+{
+    target[0] = 0;
+    WCHAR widePath[MAX_PATH];
+    if (!MultiByteToWideChar(CP_ACP, 0, shortcutPath, -1, widePath, MAX_PATH))
+        return false;
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                      reinterpret_cast<void**>(&link));
+    if (SUCCEEDED(result))
+        result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(result))
+        result = file->Load(widePath, STGM_READ);
+    // No resolving: the link is judged by what it names, not by what exists.
+    if (SUCCEEDED(result))
+        result = link->GetPath(target, kPathCapacity, nullptr, SLGP_RAWPATH);
+    if (file)
+        file->Release();
+    if (link)
+        link->Release();
+    CoUninitialize();
+    return result == S_OK && target[0];
+}
+
+} // namespace
+
 void CreateDesktopShortcuts(Installer& installer)
 {
     for (unsigned long i = 0; i < installer.productCount; ++i) {
@@ -72,11 +111,28 @@ void CreateDesktopShortcuts(Installer& installer)
         const ProductEntry& product = installer.products[i];
         char shortcut[kPathCapacity];
         char target[kPathCapacity];
-        if (!DesktopFolder(installer.backdropWindow, shortcut) || !JoinPath(shortcut, sizeof shortcut, product.displayName)
-            || !StrAppendBounded(shortcut, sizeof shortcut, ".LNK")
+        if (!DesktopShortcutPath(installer, i, shortcut)
             || !StrCopyBounded(target, sizeof target, ProductFilePath(installer, i, product.programFile)))
             continue;
         CreateShellLink(target, shortcut, product.displayName);
+    }
+}
+
+void RemoveDesktopShortcuts(Installer& installer)
+{
+    for (unsigned long i = 0; i < installer.productCount; ++i) {
+        const ProductEntry& product = installer.products[i];
+        char shortcut[kPathCapacity];
+        char target[kPathCapacity];
+        if (!installer.selected[i] || !product.installDir || !DesktopShortcutPath(installer, i, shortcut)
+            || !ReadShellLinkTarget(shortcut, target))
+            continue;
+        char* separator = StrFindLastChar(target, '\\');
+        if (!separator)
+            continue;
+        *separator = 0;
+        if (SameDirectory(target, product.installDir))
+            DeleteFileA(shortcut);
     }
 }
 

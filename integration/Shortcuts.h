@@ -7,6 +7,10 @@ class Installer;
 // product, pointing at its program. A product whose desktop folder the shell
 // cannot name gets none: a link is never saved anywhere else.
 void CreateDesktopShortcuts(Installer& installer);
+// Deletes each selected product's desktop shortcut when it points at a file
+// directly in the product's install directory (SameDirectory); a link that
+// points anywhere else, or cannot be read, is the user's and stays.
+void RemoveDesktopShortcuts(Installer& installer);
 // Saves a shell link to target with a description at shortcutPath
 // (replacing any file there); true when the link was saved.
 bool CreateShellLink(const char* target, const char* shortcutPath, const char* description);

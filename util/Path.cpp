@@ -87,3 +87,25 @@ void DeleteFilesMatching(const char* directory, const char* pattern)
     } while (FindNextFileA(finder, &entry));
     FindClose(finder);
 }
+
+namespace {
+
+// The length without one trailing "\", unless that one ends a drive root.
+unsigned long DirectoryLength(const char* path)
+{
+    unsigned long length = StrLength(path);
+    if (length > 1 && path[length - 1] == '\\' && path[length - 2] != ':')
+        --length;
+    return length;
+}
+
+} // namespace
+
+bool SameDirectory(const char* a, const char* b)
+{
+    unsigned long length = DirectoryLength(a);
+    if (length == 0 || length != DirectoryLength(b))
+        return false;
+    return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a, static_cast<int>(length), b,
+                          static_cast<int>(length)) == CSTR_EQUAL;
+}

@@ -21,3 +21,9 @@ bool CreateDirectoryChain(const char* path);
 bool GetPrivateTempPath(char* buffer, unsigned long length);
 // Deletes the files of one directory matching a wildcard; no recursion, no result.
 void DeleteFilesMatching(const char* directory, const char* pattern);
+
+// Whether two texts name the same directory as the file system sees it:
+// letter case is ignored, and one trailing "\" (but that of a drive root,
+// "C:\") is dropped from each. No other spelling counts: short names,
+// "." or ".." components and relative paths are different directories.
+bool SameDirectory(const char* a, const char* b);

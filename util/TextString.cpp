@@ -14,3 +14,15 @@ void TextString::Release()
     MemFree(text);
     text = nullptr;
 }
+
+void AssignTexts(const TextAssignment* texts, unsigned long count)
+{
+    for (unsigned long i = 0; i < count; ++i)
+        texts[i].holder->Assign(texts[i].text1252);
+}
+
+void ReleaseTexts(const TextAssignment* texts, unsigned long count)
+{
+    for (unsigned long i = count; i > 0; --i)
+        texts[i - 1].holder->Release();
+}

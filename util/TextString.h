@@ -12,3 +12,13 @@ struct TextString {
     const char* Get() const { return text ? text : ""; }
     operator const char*() const { return Get(); }
 };
+
+// One catalogue text and the Windows-1252 literal it is assigned.
+struct TextAssignment {
+    TextString* holder;
+    const char* text1252;
+};
+
+// Assigns a table of texts in order; ReleaseTexts frees them in reverse order.
+void AssignTexts(const TextAssignment* texts, unsigned long count);
+void ReleaseTexts(const TextAssignment* texts, unsigned long count);

@@ -158,6 +158,44 @@ TEST_F(ShortcutTest, ALinkThatCannotBeSavedReportsFalse)
     DeleteFileA((TempDirectory() + "x.lnk").c_str());
 }
 
+TEST_F(ShortcutTest, RemovesOnlyAShortcutIntoTheInstallDirectory)
+{
+    struct Case {
+        const char* target;
+        bool removed;
+    } cases[] = {
+        {"C:\\Program Files\\AuctionTorvin\\AuctionTorvin.exe", true},
+        {"c:\\program files\\auctiontorvin\\AuctionTorvin.exe", true},
+        {"C:\\Program Files\\AuctionTorvin\\Other.exe", true},
+        {"C:\\Program Files\\AuctionTorvin\\sub\\AuctionTorvin.exe", false},
+        {"C:\\Program Files\\AuctionTorvin2\\AuctionTorvin.exe", false},
+        {"D:\\Elsewhere\\AuctionTorvin.exe", false},
+    };
+    TestInstaller installer("C:\\Program Files\\AuctionTorvin\\");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        ASSERT_TRUE(CreateShellLink(c.target, DesktopLink().c_str(), "AuctionTorvin"));
+        RemoveDesktopShortcuts(*installer);
+        EXPECT_EQ(c.removed, !FileExists(DesktopLink()));
+    }
+    // Not a shell link at all: left alone.
+    Clean();
+    HANDLE file = CreateFileA(DesktopLink().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    CloseHandle(file);
+    RemoveDesktopShortcuts(*installer);
+    EXPECT_TRUE(FileExists(DesktopLink()));
+}
+
+TEST_F(ShortcutTest, AnUnselectedProductKeepsItsShortcut)
+{
+    TestInstaller installer("C:\\Program Files\\AuctionTorvin");
+    CreateDesktopShortcuts(*installer);
+    installer->selected[0] = 0;
+    RemoveDesktopShortcuts(*installer);
+    EXPECT_TRUE(FileExists(DesktopLink()));
+}
+
 TEST(NotifyTaskbar, SendsTheRefreshCommandToAnAnsweringTaskbar)
 {
     TestTaskbar taskbar(true);

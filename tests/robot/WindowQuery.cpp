@@ -1,11 +1,13 @@
 #include "tests/robot/WindowQuery.h"
 #include <commctrl.h>
 #include <prsht.h>
+#include <tlhelp32.h>
+#include <algorithm>
 
 namespace {
 
 struct ProcessWindows {
-  DWORD processId;
+  std::vector<DWORD> processIds;
   std::vector<HWND>* windows;
 };
 
@@ -13,8 +15,31 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM context) {
   ProcessWindows* wanted = reinterpret_cast<ProcessWindows*>(context);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner == wanted->processId && IsWindowVisible(window)) wanted->windows->push_back(window);
+  if (!IsWindowVisible(window)) return TRUE;
+  for (DWORD id : wanted->processIds)
+    if (owner == id) { wanted->windows->push_back(window); break; }
   return TRUE;
+}
+
+// The process and every process it started, and they started, that is still
+// running: a shell's start command or a control panel runs the program the
+// scenario is about as its child.
+std::vector<DWORD> ProcessTree(DWORD root) {
+  std::vector<DWORD> tree(1, root);
+  std::vector<PROCESSENTRY32> processes;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return tree;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+    processes.push_back(entry);
+  CloseHandle(snapshot);
+  for (size_t i = 0; i < tree.size(); ++i)
+    for (const PROCESSENTRY32& process : processes)
+      if (process.th32ParentProcessID == tree[i] &&
+          std::find(tree.begin(), tree.end(), process.th32ProcessID) == tree.end())  // ids are reused
+        tree.push_back(process.th32ProcessID);
+  return tree;
 }
 
 BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
@@ -55,7 +80,7 @@ std::string Narrow(const std::wstring& wide) {
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
   std::vector<HWND> windows;
-  ProcessWindows wanted = {processId, &windows};
+  ProcessWindows wanted = {ProcessTree(processId), &windows};
   EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&wanted));
   return windows;
 }

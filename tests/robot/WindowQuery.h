@@ -7,7 +7,8 @@
 
 const UINT kQueryTimeoutMs = 2000;
 
-// Visible top-level windows of the process, in Z order.
+// Visible top-level windows of the process and of the processes it started
+// (and they started), in Z order.
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
 // Every descendant of a window, in EnumChildWindows order.
 std::vector<HWND> DescendantsOf(HWND window);

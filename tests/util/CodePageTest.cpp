@@ -56,3 +56,17 @@ TEST(TextString, AssignConvertsAndReleaseEmpties)
     EXPECT_STREQ("", holder.Get());
     holder.Release();
 }
+
+TEST(TextString, ATableIsAssignedInOrderAndReleasedInReverse)
+{
+    static TextString first, second;
+    // The same holder twice: the later assignment wins, and releasing in
+    // reverse frees it once without harm.
+    const TextAssignment texts[] = {{&first, "one"}, {&second, "two"}, {&first, "three"}};
+    AssignTexts(texts, 3);
+    EXPECT_STREQ("three", first.Get());
+    EXPECT_STREQ("two", second.Get());
+    ReleaseTexts(texts, 3);
+    EXPECT_EQ(nullptr, first.text);
+    EXPECT_EQ(nullptr, second.text);
+}

@@ -174,3 +174,33 @@ TEST_F(DeleteFilesMatchingTest, DeletesMatchingFilesOfOneFolderOnly)
 
     DeleteFilesMatching((root + "\\missing").c_str(), "*.*"); // nothing to find: no effect
 }
+
+TEST(SameDirectory, IgnoresLetterCaseAndOneTrailingSeparator)
+{
+    const char* installed = "C:\\Program Files\\VididiDuvo\\AuctionTorvin";
+    struct Case {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {installed, "C:\\Program Files\\VididiDuvo\\AuctionTorvin", true},
+        {installed, "c:\\PROGRAM FILES\\vidididuvo\\auctiontorvin", true},
+        {installed, "C:\\Program Files\\VididiDuvo\\AuctionTorvin\\", true},
+        {"C:\\Program Files\\VididiDuvo\\AuctionTorvin\\", installed, true},
+        {installed, "C:\\Program Files\\VididiDuvo\\AuctionTorvin\\\\", false},
+        {installed, "C:\\Program Files\\VididiDuvo", false},
+        {installed, "C:\\Program Files\\VididiDuvo\\AuctionTorvin\\..", false},
+        {installed, "C:\\PROGRA~1\\VIDIDI~1\\AUCTIO~1", false},
+        {installed, "C:\\Program Files\\VididiDuvo\\AuctionTorvinX", false},
+        {installed, "C:\\Program Files\\VididiDuvo\\AuctionTorvin ", false},
+        {"C:\\", "c:\\", true},
+        {"C:\\", "C:", false},
+        {"D:\\Tools\\", "D:\\Tools", true},
+        {"", "", false},
+        {"", "\\", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " | " + c.b);
+        EXPECT_EQ(c.same, SameDirectory(c.a, c.b));
+    }
+}

@@ -3,12 +3,15 @@
 
   side.bmp           the wizard's side picture: 120 x 228, 8 bits, 256 colours,
                      the product's name on a gradient of its greens
-  AuctionTorvin.ico  icon 101: 32 x 32 and 16 x 16, 16 colours each
-  stand-ins          the program, help, help contents, uninstaller and shared
-                     component, of the payload table's sizes, until the real
-                     files exist
+  AuctionTorvin.ico  the product's icon (the setup's 101, the program's 10000):
+                     32 x 32 and 16 x 16, 16 colours each
+  AuctionTorvin.cnt  the help contents: a real contents file naming the help file
+  stand-ins          the help file and the shared component, of the payload
+                     table's sizes, until the real files are supplied
 
-usage: make_payloads.py OUTPUT_FOLDER
+The product program and the uninstaller are built, not made here.
+
+usage: make_payloads.py OUTPUT_FOLDER [NAME...]   (all of them without names)
 """
 import os
 import struct
@@ -158,13 +161,34 @@ def stand_in(name, size):
     return bytes(data[:size])
 
 
-STAND_INS = [
-    ("NetTorvin.dll", 8192),
-    ("AuctionTorvin.exe", 1072648),
-    ("AuctionTorvin.hlp", 41915),
-    ("AuctionTorvin.cnt", 2880),
-    ("AuctionTorvinUninstall.exe", 15872),
-]
+STAND_INS = {
+    "NetTorvin.dll": 8192,
+    "AuctionTorvin.hlp": 41915,
+}
+
+
+def help_contents():
+    """The help viewer's contents file: the help file it belongs to, the
+    window title and the topics, one a line; "1" a heading, "2" a topic
+    (title=context), lines ending in CR LF."""
+    lines = [
+        ":Base AuctionTorvin.hlp>main",
+        ":Title AuctionTorvin Help",
+        ":Index AuctionTorvin Help=AuctionTorvin.hlp",
+        "1 Getting started",
+        "2 What AuctionTorvin does=overview",
+        "2 Finding auctions from the Find menu=find_menu",
+        "2 Search files=search_files",
+        "1 Searching",
+        "2 Starting a search=start_search",
+        "2 Narrowing the results=narrow_results",
+        "2 Saving a search=save_search",
+        "1 Settings",
+        "2 The HTTP proxy=proxy",
+        "2 Mailing lists=mailing_lists",
+        "1 Removing AuctionTorvin=uninstall",
+    ]
+    return ("\r\n".join(lines) + "\r\n").encode("ascii")
 
 
 def write(folder, name, data):
@@ -173,15 +197,30 @@ def write(folder, name, data):
         f.write(data)
 
 
-def main():
-    folder = sys.argv[1]
-    os.makedirs(folder, exist_ok=True)
+def side_picture_checked():
     picture = side_picture()
     assert len(picture) == 28440, len(picture)
-    write(folder, "side.bmp", picture)
-    write(folder, "AuctionTorvin.ico", icon())
-    for name, size in STAND_INS:
-        write(folder, name, stand_in(name, size))
+    return picture
+
+
+MAKERS = {
+    "side.bmp": side_picture_checked,
+    "AuctionTorvin.ico": icon,
+    "AuctionTorvin.cnt": help_contents,
+}
+for _name, _size in STAND_INS.items():
+    MAKERS[_name] = (lambda name, size: lambda: stand_in(name, size))(_name, _size)
+
+
+def main():
+    folder = sys.argv[1]
+    names = sys.argv[2:] or sorted(MAKERS)
+    unknown = [name for name in names if name not in MAKERS]
+    if unknown:
+        sys.exit("make_payloads.py makes no %s" % ", ".join(unknown))
+    os.makedirs(folder, exist_ok=True)
+    for name in names:
+        write(folder, name, MAKERS[name]())
 
 
 if __name__ == "__main__":
