@@ -2,13 +2,13 @@
 // before or after.
 #include "product/ProductTexts.h"
 #include "product/ProductWindow.h"
-#include "uninstaller/NoRuntime.h"
+#include "util/SystemLibrary.h"
 
 #include <windows.h>
 
 extern "C" void __stdcall EntryPoint()
 {
-    RestrictDllSearch();
+    RestrictDllSearchToSystem();
     FillProductTexts();
     int result = RunProductWindow(GetCommandLineA());
     ReleaseProductTexts();

@@ -1,7 +1,7 @@
 // The uninstaller's first and last instructions; no C runtime runs before
 // or after.
 #include "core/MessageCatalog.h"
-#include "uninstaller/NoRuntime.h"
+#include "util/SystemLibrary.h"
 #include "uninstaller/Uninstall.h"
 #include "uninstaller/UninstallTexts.h"
 
@@ -9,7 +9,7 @@
 
 extern "C" void __stdcall EntryPoint()
 {
-    RestrictDllSearch();
+    RestrictDllSearchToSystem();
     FillMessageCatalog();
     FillUninstallTexts();
     UninstallResult result = RunUninstaller(GetCommandLineA());

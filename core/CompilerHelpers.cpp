@@ -1,21 +1,9 @@
-// Stand-ins for what a C runtime would provide, for programs linked without
+// Stand-ins for what a C runtime would provide, for the project's programs
+// (the setup, the uninstaller, the product program), which are linked without
 // one (-nostdlib); the tests link the real runtime and never see this file.
-#include "uninstaller/NoRuntime.h"
-
 #include "util/Memory.h"
 
 #include <windows.h>
-
-void RestrictDllSearch()
-{
-    typedef BOOL(WINAPI * SetDefaultDllDirectoriesFunction)(DWORD);
-    const DWORD kSearchSystem32 = 0x00000800; // LOAD_LIBRARY_SEARCH_SYSTEM32
-    // Looked up at run time: a static import would keep the program from
-    // loading at all where the function does not exist.
-    FARPROC address = GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
-    if (address)
-        reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void*>(address))(kSearchSystem32);
-}
 
 // GCC emits calls to these for structure copies and zeroing.
 extern "C" void* memset(void* destination, int value, size_t count)
