@@ -44,8 +44,9 @@ bool PlanBitmapLoad(const BITMAPFILEHEADER& fileHeader, const BITMAPINFOHEADER& 
         return false;
     unsigned long sectionBytes =
         BitmapSectionBytes(infoHeader.biWidth, infoHeader.biHeight, infoHeader.biBitCount);
-    unsigned long imageSize = infoHeader.biSizeImage ? infoHeader.biSizeImage : sectionBytes;
-    unsigned long readBytes = imageSize < sectionBytes ? imageSize : sectionBytes;
+    // Every declared row must be in the file, whatever the image size field
+    // claims: a header may not buy a huge section with a few bytes of file.
+    unsigned long readBytes = sectionBytes;
     unsigned long pixelOffset = fileHeader.bfOffBits ? fileHeader.bfOffBits : colourOffset + colours * 4;
     if (!FitsIn(pixelOffset, readBytes, fileSize))
         return false;

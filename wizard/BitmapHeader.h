@@ -12,7 +12,7 @@ struct BitmapLoadPlan {
     unsigned long colourCount;   // entries of the colour table in the file
     unsigned long colourOffset;  // file offset of the colour table
     unsigned long pixelOffset;   // file offset of the pixel rows
-    unsigned long readBytes;     // pixel bytes to read: never more than the section holds
+    unsigned long readBytes;     // pixel bytes to read: exactly what the section holds
 };
 
 // Bytes of a bottom-up, uncompressed section of these dimensions, rows padded
@@ -23,7 +23,8 @@ unsigned long BitmapSectionBytes(LONG width, LONG height, WORD bitCount);
 // header or another header shorter than 40 bytes, top-down rows, compression,
 // bit counts other than 1, 4, 8 and 24, sides of 0 or beyond kBitmapMaxSide,
 // more colours than the bit count allows, or a file shorter than the headers,
-// colour table and pixels they announce. A header larger than 40 bytes
+// colour table and every pixel row the dimensions declare (the image size
+// field is not believed either way). A header larger than 40 bytes
 // (BITMAPV4/V5) is accepted; its colour table follows the whole header.
 bool PlanBitmapLoad(const BITMAPFILEHEADER& fileHeader, const BITMAPINFOHEADER& infoHeader,
                     unsigned long fileSize, BitmapLoadPlan* plan);

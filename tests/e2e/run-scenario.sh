@@ -116,6 +116,10 @@ run_scenario() {  # SCENARIO ROBOT PROGRAM_DIR
     wine regedit /S "$(winpath "$sroot/version.reg")" >/dev/null 2>&1
   fi
   if grep -q '^harness full-temp-drive' "$scenario"; then full_temp_drive "$sroot" || return 1; fi
+  # "harness obstacle PATH": a folder at PATH (under drive C) where a file
+  # of the installation would go, so that writing that file fails.
+  local obstacle; obstacle=$(sed -n 's/^harness obstacle //p' "$scenario")
+  if [ -n "$obstacle" ]; then mkdir -p "$WINEPREFIX/drive_c/$obstacle"; fi
   local planted; planted=$(sed -n 's/^harness planted-dlls //p' "$scenario")
   # shellcheck disable=SC2086 # a list of words
   if [ -n "$planted" ]; then plant_dlls "$programs" $planted || return 1; fi

@@ -44,6 +44,21 @@ TEST(PlanBitmapLoad, RefusedAndBounded)
         {"compressed", [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biCompression = BI_RLE8; }, 28438, false, 0},
         {"16 bits", [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biBitCount = 16; }, 1u << 20, false, 0},
         {"too many colours", [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biClrUsed = 257; }, 1u << 20, false, 0},
+        // An image size smaller than the rows does not excuse the rows missing.
+        {"image size 1, rows missing", [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biSizeImage = 1; }, 1079, false, 0},
+        {"image size 1, rows present", [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biSizeImage = 1; }, 28438, true,
+         27360},
+        {"pixels offset past the end", [](BITMAPFILEHEADER& f, BITMAPINFOHEADER&) { f.bfOffBits = 28439; }, 28438, false,
+         0},
+        {"pixels offset wraps", [](BITMAPFILEHEADER& f, BITMAPINFOHEADER&) { f.bfOffBits = 0xFFFFFFF0; }, 28438, false,
+         0},
+        {"colour table longer than the file",
+         [](BITMAPFILEHEADER& f, BITMAPINFOHEADER& i) { i.biClrUsed = 256; f.bfOffBits = 0; }, 1000, false, 0},
+        // 55 bytes declaring 16,384 x 16,384 at 24 bits (an 805 MB section) with an image size of 1.
+        {"huge picture in 55 bytes",
+         [](BITMAPFILEHEADER& f, BITMAPINFOHEADER& i) {
+             i.biWidth = 16384; i.biHeight = 16384; i.biBitCount = 24; i.biSizeImage = 1; f.bfOffBits = 54;
+         }, 55, false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
