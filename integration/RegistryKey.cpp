@@ -28,6 +28,8 @@ bool ResolveLocation(RegLocation location, const char* productSubkey, const char
                      char* path, unsigned long capacity)
 {
     *root = nullptr;
+    if (capacity == 0)
+        return false; // no room even for the empty path
     path[0] = 0;
     HKEY resolvedRoot = nullptr;
     bool underSuite = false; // a relative path is appended to the suite's path, else it is the path

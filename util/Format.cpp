@@ -12,15 +12,23 @@ const char* Argument(char digit, const char* const arguments[4])
     return arguments[digit - '1'];
 }
 
+// No message comes near this; a longer result is refused before its count wraps.
+const unsigned long kMaxFormattedLength = 0x3FFFFFFF;
+
 // One pass over the format; with output null it only measures. Returns the
-// length of the result without its terminator.
+// length of the result without its terminator, or more than
+// kMaxFormattedLength (measuring only) for a result too long to make.
 unsigned long Expand(const char* format, const char* const arguments[4], char* output)
 {
     unsigned long length = 0;
     for (const char* p = format; *p; ++p) {
+        if (length > kMaxFormattedLength)
+            return length;
         if (*p == '%' && IsDigitChar(p[1])) {
             const char* argument = Argument(p[1], arguments);
             unsigned long n = StrLength(argument);
+            if (n > kMaxFormattedLength - length)
+                return kMaxFormattedLength + 1;
             if (output)
                 MemCopy(output + length, argument, n);
             length += n;
@@ -47,6 +55,8 @@ char* FormatText(const char* format, const char* a1, const char* a2, const char*
     if (!format)
         format = "";
     unsigned long length = Expand(format, arguments, nullptr);
+    if (length > kMaxFormattedLength)
+        return StrDup("");
     char* result = static_cast<char*>(MemAlloc(length + 1));
     Expand(format, arguments, result);
     result[length] = 0;

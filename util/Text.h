@@ -16,6 +16,7 @@ bool IsSpaceChar(char c);
 unsigned long StrLength(const char* text);
 // Copies text with its terminator into a buffer of capacity bytes. A text that
 // does not fit leaves the buffer holding "" and returns false: never a cut text.
+// A buffer of capacity 0 has no room even for "": it is not written.
 bool StrCopyBounded(char* destination, unsigned long capacity, const char* text);
 // Appends text; on overflow the buffer is left as it was and false is returned.
 bool StrAppendBounded(char* destination, unsigned long capacity, const char* text);

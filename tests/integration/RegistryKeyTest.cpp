@@ -293,3 +293,12 @@ TEST_F(RegistryKeyTest, RefusedNamesNeverTouchTheRegistry)
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kScratch));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::string(kSuite) + "\\" + std::string(511, 'p')));
 }
+
+TEST(ResolveLocation, WritesNothingIntoABufferWithoutRoom)
+{
+    HKEY root = HKEY_CURRENT_USER;
+    char path[1] = {'s'};
+    EXPECT_FALSE(ResolveLocation(CurrentUser, "Auction", "Software\\X", &root, path, 0));
+    EXPECT_EQ(nullptr, root);
+    EXPECT_EQ('s', path[0]);
+}

@@ -205,3 +205,20 @@ TEST(IsRestartDeletedFile, NamesTheUninstallerAndTheSharedComponent)
         << "an unselected product's uninstaller is not ours";
     DeleteFileA(installer.Uninstaller().c_str());
 }
+
+TEST_F(NtQueue, CancellingEndsOnValueNamesTheCodePageCannotShow)
+{
+    // A name with a character outside the ANSI code page reads back with "?"
+    // in its place, so deleting the name as read deletes nothing.
+    std::string narrow = installer.Uninstaller();
+    std::wstring path(narrow.begin(), narrow.end());
+    std::wstring name = L"\x4E2D\\??\\" + path;
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFileRenamesKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                             nullptr, &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 4));
+    RegCloseKey(key);
+    DWORD start = GetTickCount();
+    CancelRestartDeletions(*installer);  // must come back
+    EXPECT_LT(GetTickCount() - start, 5000u);
+}

@@ -177,3 +177,40 @@ TEST(RemovePendingPairs, TakesOutOurPairsAndKeepsTheRest)
         EXPECT_EQ("SENTINEL", buffer.substr(buffer.size() - 8)) << "written past the list";
     }
 }
+
+TEST(RestartQueueText, HostileWininitKeepsEveryLineThatIsNotOurs)
+{
+    std::string ours = "C:\\WINDOWS\\AUCTIO~1.EXE";
+    const std::string kOurLine = "NUL=" + ours;
+    std::string binary("\x00\xff\x01QX1\x00NUL=\r", 10);
+    struct Case {
+        const char* name;
+        std::string before;
+        std::string after; // of BlankDeletionLines
+    } cases[] = {
+        {"binary bytes around our line", binary + "\n" + kOurLine + "\n" + binary,
+         binary + "\n" + std::string(kOurLine.size() + 1, ' ') + binary},
+        {"a 64 KiB line, then ours", std::string(65536, 'A') + "\r\n" + kOurLine,
+         std::string(65536, 'A') + "\r\n" + std::string(kOurLine.size(), ' ')},
+        {"no line end at all", std::string(5000, 'B'), std::string(5000, 'B')},
+        {"our path inside a long line is not a line of ours", std::string(2000, 'C') + kOurLine,
+         std::string(2000, 'C') + kOurLine},
+        {"NUL lines that are not ours", "NUL=\r\nNUL = C:\\OTHER\r\n=NUL\r\n", "NUL=\r\nNUL = C:\\OTHER\r\n=NUL\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string text = c.before;
+        BlankDeletionLines(&text[0], text.size(), IsExactly, &ours);
+        EXPECT_TRUE(text == c.after);
+        // The key rewrite touches only "QX" and a hexadecimal digit at a line start.
+        std::string rewritten = c.before;
+        RewriteQueueKeys(&rewritten[0], rewritten.size());
+        ASSERT_EQ(c.before.size(), rewritten.size());
+        for (size_t i = 0; i < rewritten.size(); ++i) {
+            if (rewritten[i] != c.before[i]) {
+                EXPECT_EQ(0, c.before.compare(i, 2, "QX")) << "changed at " << i;
+                i += 2;
+            }
+        }
+    }
+}

@@ -66,3 +66,23 @@ TEST(FormatTextInto, StopsAtTheCapacity)
     EXPECT_STREQ("abcdefg", buffer);
     EXPECT_EQ(0, MemCompare(buffer + 8, "SSSS", 4));
 }
+
+TEST(FormatText, RefusesAResultTooLongToCount)
+{
+    // 65,536 placeholders of a 65,536-character argument: 4 GiB, which a
+    // 32-bit count would wrap to 0 and then write far past its block.
+    std::string format;
+    for (int i = 0; i < 65536; ++i)
+        format += "%1";
+    std::string argument(65536, 'x');
+    char* text = FormatText(format.c_str(), argument.c_str());
+    EXPECT_STREQ("", text);
+    MemFree(text);
+}
+
+TEST(FormatTextInto, LeavesABufferWithoutRoomUntouched)
+{
+    char buffer[2] = {'s', 's'};
+    EXPECT_FALSE(FormatTextInto(buffer, 0, "x"));
+    EXPECT_EQ('s', buffer[0]);
+}
