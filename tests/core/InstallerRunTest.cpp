@@ -61,20 +61,6 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     EnumThreadWindows(GetCurrentThreadId(), Inspect, 0);
 }
 
-std::set<std::string> TempFilesNamedQX()
-{
-    std::set<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE finder = FindFirstFileA((TempDirectory() + "QX*").c_str(), &entry);
-    if (finder != INVALID_HANDLE_VALUE) {
-        do
-            names.insert(entry.cFileName);
-        while (FindNextFileA(finder, &entry));
-        FindClose(finder);
-    }
-    return names;
-}
-
 RunWatcher RunWithFreeBytes(unsigned long bytes)
 {
     freeBytes = bytes;

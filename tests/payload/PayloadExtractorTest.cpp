@@ -10,21 +10,6 @@
 
 namespace {
 
-// Wine's temporary names vary from run to run: compare the sets.
-std::set<std::string> TempFilesNamedQX()
-{
-    std::set<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE finder = FindFirstFileA((TempDirectory() + "QX*").c_str(), &entry);
-    if (finder != INVALID_HANDLE_VALUE) {
-        do
-            names.insert(entry.cFileName);
-        while (FindNextFileA(finder, &entry));
-        FindClose(finder);
-    }
-    return names;
-}
-
 bool Exists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -1,5 +1,6 @@
 #pragma once
 // Files and resources the tests make and read back, in the prefix's temporary folder.
+#include <set>
 #include <string>
 #include <windows.h>
 
@@ -43,4 +44,20 @@ inline std::string RcDataBytes(int identifier)
         return std::string();
     const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
     return std::string(bytes, SizeofResource(nullptr, resource));
+}
+
+// The temporary "QX" files there are now; Wine's names vary from run to run,
+// so tests compare the sets before and after.
+inline std::set<std::string> TempFilesNamedQX()
+{
+    std::set<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE finder = FindFirstFileA((TempDirectory() + "QX*").c_str(), &entry);
+    if (finder != INVALID_HANDLE_VALUE) {
+        do
+            names.insert(entry.cFileName);
+        while (FindNextFileA(finder, &entry));
+        FindClose(finder);
+    }
+    return names;
 }
