@@ -222,3 +222,28 @@ TEST_F(NtQueue, CancellingEndsOnValueNamesTheCodePageCannotShow)
     CancelRestartDeletions(*installer);  // must come back
     EXPECT_LT(GetTickCount() - start, 5000u);
 }
+
+TEST_F(NtQueue, AListOfTheWrongTypeOrEmptyIsLeftAsItIs)
+{
+    std::string ours = "\\??\\" + installer.Uninstaller();
+    struct Case {
+        const char* name;
+        DWORD type;
+        std::string data;
+    } cases[] = {
+        {"a plain string", REG_SZ, ours + '\0'},
+        {"binary", REG_BINARY, ours + '\0' + '\0' + '\0'},
+        {"empty", REG_MULTI_SZ, std::string()},
+        {"one terminator", REG_MULTI_SZ, std::string(1, '\0')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteRawValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, kPendingRenames, c.type, c.data));
+        CancelRestartDeletions(*installer);
+        DWORD type = REG_NONE;
+        std::string data;
+        ASSERT_TRUE(ReadRawValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, kPendingRenames, &type, &data));
+        EXPECT_EQ(c.type, type);
+        EXPECT_TRUE(data == c.data);
+    }
+}
