@@ -84,6 +84,12 @@ plant_dlls() {  # PROGRAM_DIR PROGRAM DLL NAME...
   export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$names=n,b;winedbg.exe=d"
 }
 
+copy_beside() {  # PROGRAM_DIR PROGRAM FILE NAME
+  local downloads=$WINEPREFIX/drive_c/downloads
+  mkdir -p "$downloads"
+  cp "$1/$2" "$downloads/" && cp "$1/$3" "$downloads/$4"
+}
+
 # The planted DLLs leave C:\planted\NAME.loaded when anything loads them.
 expect_no_planted_dll_loaded() {
   local loaded; loaded=$(ls "$WINEPREFIX/drive_c/planted" 2>/dev/null | tr 'A-Z\n' 'a-z ')
@@ -120,6 +126,11 @@ run_scenario() {  # SCENARIO ROBOT PROGRAM_DIR
   # of the installation would go, so that writing that file fails.
   local obstacle; obstacle=$(sed -n 's/^harness obstacle //p' "$scenario")
   if [ -n "$obstacle" ]; then mkdir -p "$WINEPREFIX/drive_c/$obstacle"; fi
+  # "harness beside PROGRAM FILE NAME": PROGRAM copied into C:\downloads
+  # with FILE (from the program folder) beside it as NAME.
+  local beside; beside=$(sed -n 's/^harness beside //p' "$scenario")
+  # shellcheck disable=SC2086 # a list of words
+  if [ -n "$beside" ]; then copy_beside "$programs" $beside || return 1; fi
   local planted; planted=$(sed -n 's/^harness planted-dlls //p' "$scenario")
   # shellcheck disable=SC2086 # a list of words
   if [ -n "$planted" ]; then plant_dlls "$programs" $planted || return 1; fi
