@@ -26,7 +26,7 @@ name=setup_full_win7
 echo "No display: running one scripted installation on a private Xvfb (about a minute)..."
 "$top/tests/e2e/run-scenario.sh" template "$root" >/dev/null
 status=0
-PAYLOAD_DIR=$top/build/payload "$top/tests/e2e/run-scenario.sh" run "$root" \
+E2E_KEEP_PREFIX=1 PAYLOAD_DIR=$top/build/payload "$top/tests/e2e/run-scenario.sh" run "$root" \
   "$top/build/tests/e2e/setup/scenarios/$name.scn" "$top/build/tests/robot/robot.exe" "$top/build" \
   >"$root/run.log" 2>&1 || status=$?
 out=$root/$name/out

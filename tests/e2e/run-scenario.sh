@@ -152,6 +152,13 @@ run_scenario() {  # SCENARIO ROBOT PROGRAM_DIR
     . "${scenario%.scn}.check"
     [ $check_fail = 0 ] || { echo "Linux-side checks failed"; return 1; }
   fi
+  # A passed scenario's prefix is a few hundred megabytes nobody needs: only
+  # its output stays (unless E2E_KEEP_PREFIX is set). A failed one keeps
+  # everything for a look.
+  if [ -z "${E2E_KEEP_PREFIX:-}" ]; then
+    stop_scenario "$sroot"
+    rm -rf "$sroot/prefix" "$sroot/home" "$sroot/full-drive"
+  fi
   echo "scenario $name passed; output in $out"
 }
 
