@@ -16,6 +16,20 @@
         }                                                                           \
     } while (0)
 
+// Whether a target calls a queued path ours, by a rule the input picks:
+// none, all, or those whose first byte is odd.
+inline bool OursByRule(unsigned char rule, const char* path)
+{
+    switch (rule % 3) {
+    case 0:
+        return false;
+    case 1:
+        return true;
+    default:
+        return static_cast<unsigned char>(path[0]) & 1;
+    }
+}
+
 class FuzzInput {
 public:
     FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}

@@ -19,14 +19,7 @@ bool Chosen(const char* path, void* context)
     // The walk only hands over sources that end inside the list.
     FUZZ_CHECK(path >= choice->begin && path < choice->end);
     FUZZ_CHECK(memchr(path, 0, static_cast<size_t>(choice->end - path)) != nullptr);
-    switch (choice->rule % 3) {
-    case 0:
-        return false;
-    case 1:
-        return true;
-    default:
-        return static_cast<unsigned char>(path[0]) & 1;
-    }
+    return OursByRule(choice->rule, path);
 }
 
 } // namespace

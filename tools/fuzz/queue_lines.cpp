@@ -12,21 +12,12 @@ struct Choice {
     unsigned calls;
 };
 
-// Ours by a rule the input picks: none, all, or by the path's first byte.
 bool Chosen(const char* path, void* context)
 {
     Choice* choice = static_cast<Choice*>(context);
     ++choice->calls;
-    size_t length = strlen(path);
-    FUZZ_CHECK(length < kQueueLineCapacity);
-    switch (choice->rule % 3) {
-    case 0:
-        return false;
-    case 1:
-        return true;
-    default:
-        return length > 0 && (static_cast<unsigned char>(path[0]) & 1);
-    }
+    FUZZ_CHECK(strlen(path) < kQueueLineCapacity);
+    return OursByRule(choice->rule, path);
 }
 
 } // namespace
