@@ -9,6 +9,17 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-60}
 shift || true
 out="$top/build-fuzz"
+
+# Not among the test command's packages: only this tool needs them.
+need=(clang-14 libclang-rt-14-dev libc6-dev-i386 lib32stdc++-12-dev lib32gcc-12-dev)
+installed=$(dpkg-query -W -f='${Status}\n' "${need[@]}" 2>/dev/null | grep -c 'install ok installed' || true)
+if ((installed < ${#need[@]})); then
+    if [ "$(id -u)" != 0 ]; then
+        echo "As root run: apt-get install -y --no-install-recommends ${need[*]}" >&2
+        exit 1
+    fi
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
 mkdir -p "$out"
 
 # The product files each target is built from, beside the shim and the
