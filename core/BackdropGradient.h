@@ -2,6 +2,8 @@
 #include <windows.h>
 
 // The arithmetic of the backdrop's vertical gradient, apart from the drawing.
+// Coordinates and heights within 2^24 pixels either way (any window's are);
+// beyond that the band arithmetic overflows int.
 const int kGradientBandCount = 255;
 
 // Height in pixels of every band for a client area clientHeight pixels high.

@@ -42,5 +42,8 @@ struct ProxyRowLayout {
     unsigned long portLabelWidth;
 };
 const unsigned long kMinimumAddressField = 16;
+// Label widths up to this many units (no measured text comes near it); wider
+// ones wrap the sum of the two labels and place the fields wrongly.
+const unsigned long kLargestLabelUnits = 1ul << 30;
 ProxyRowLayout LayOutProxyRow(unsigned long typeLabelUnits, unsigned long addressLabelUnits,
                               unsigned long portLabelUnits);

@@ -2,7 +2,8 @@
 #include <windows.h>
 
 // Where the side picture goes in a page's sunken panel, whose left and top
-// are 0. Pure arithmetic, apart from the drawing.
+// are 0. Pure arithmetic, apart from the drawing. Sizes within 2^24 pixels
+// either way (any window's and picture's are); beyond that the sums overflow int.
 
 // The inside of the two-pixel sunken edge: (2, 2, right - 2, bottom - 2).
 RECT PanelInside(int panelRight, int panelBottom);

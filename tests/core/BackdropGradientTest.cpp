@@ -22,6 +22,7 @@ TEST(GradientBandHeight, StepsEvery255Pixels)
 {
     struct Case { int clientHeight; int bandHeight; } cases[] = {
         {1, 1}, {254, 1}, {255, 2}, {509, 2}, {510, 3}, {768, 4},
+        {1 << 25, 131587}, // the tallest client the header allows
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.clientHeight);

@@ -55,6 +55,9 @@ TEST(PageLayout, ProxyRow)
         {44, 200, 17, 136, 104, 196, 16, 228, 20},
         {44, 17, 200, 136, 20, 112, 16, 144, 104},
         {44, 200, 200, 136, 62, 154, 16, 186, 62},
+        // The widest labels the header allows still narrow, their sum unwrapped.
+        {44, kLargestLabelUnits - 1, 17, 136, 104, 196, 16, 228, 20},
+        {44, kLargestLabelUnits - 1, kLargestLabelUnits - 1, 136, 62, 154, 16, 186, 62},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.d << " " << c.address << " " << c.port);

@@ -21,6 +21,7 @@ TEST(ProxyServerText, FindsTheHttpEntry)
         // The last colon starts the port; the scheme's is gone by then.
         {"http=https://[::1]:443", "http=", true, "[::1]", "443"},
         {"http=host:", "http=", true, "host", ""},
+        {"::", "http=", true, ":", ""},
         {"https=secure:1;http=plain:2", "http=", true, "plain", "2"},
     };
     for (const Case& c : cases) {

@@ -159,6 +159,7 @@ TEST(RemovePendingPairs, TakesOutOurPairsAndKeepsTheRest)
         {"none of ours", List({kFirst, "", kThird, "\\??\\C:\\d.tmp"}), List({kFirst, "", kThird, "\\??\\C:\\d.tmp"}),
          false},
         {"empty list", std::string(1, '\0'), std::string(1, '\0'), false},
+        {"no bytes at all", std::string(), std::string(), false},
         // Malformed: a source without a target, then the data ends.
         {"source without target", List({kFirst, ""}).substr(0, kFirst.size() + 2) + kOurs + '\0',
          List({kFirst, ""}).substr(0, kFirst.size() + 2) + kOurs + '\0', false},

@@ -138,6 +138,9 @@ TEST(PanelPicture, CentredInTheWholePanel)
         {120, 227, 124, 228, -2, 0}, // 4 columns wider: 2 lost on each side
         {120, 227, 121, 229, 0, -1},
         {120, 227, 60, 100, 30, 63},
+        // The extremes the header allows: no sum overflows.
+        {1 << 24, 1 << 24, -(1 << 24), -(1 << 24), 1 << 24, 1 << 24},
+        {-(1 << 24), -(1 << 24), 1 << 24, 1 << 24, -(1 << 24), -(1 << 24)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
