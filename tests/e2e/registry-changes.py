@@ -11,9 +11,10 @@ import sys
 # writes to pick the emulated version; never the setup program's doing.
 BOOKKEEPING = [
     # The display driver re-registers the display and monitor device classes
-    # at every start: it stamps its date and drops the classes' names.
+    # at every start: it stamps its date and drops the classes' names, and,
+    # depending on timing, the link value of its device key.
     (r"^System\\\\CurrentControlSet\\\\Control\\\\Class\\\\\{4D36E968-E325-11CE-BFC1-08002BE10318\}\\\\0000$",
-     r'^"DriverDateData"$'),
+     r'^"(DriverDateData|SymbolicLinkValue)"$'),
     (r"^System\\\\CurrentControlSet\\\\Control\\\\Class\\\\\{4D36E96[8E]-E325-11CE-BFC1-08002BE10318\}$", r"^@$"),
     # Wine rebuilds the network card list at each start as a volatile key,
     # which the registry files no longer hold (a key-level entry: no name).
