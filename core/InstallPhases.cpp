@@ -28,16 +28,6 @@ void Undo(Installer& installer)
     RemoveFiles(installer);
 }
 
-void AddToShell(Installer& installer, bool wantsDesktopShortcut)
-{
-    if (wantsDesktopShortcut)
-        CreateDesktopShortcuts(installer);
-    RegisterFindMenuExtension(installer);
-    NotifyTaskbar();
-    RegisterUninstallEntry(installer);
-    CancelRestartDeletions(installer);
-}
-
 // Files, then settings; false (installation undone, errorText set) at the first failure.
 bool InstallAndCommit(Installer& installer, ProgressDialog& progress, WizardSheet& sheet)
 {
@@ -75,6 +65,20 @@ void ReportSuccess(Installer& installer, const char* title)
 
 } // namespace
 
+void RegisterInstallation(Installer& installer, bool wantsDesktopShortcut, InstallProgress* progress)
+{
+    RegisterSearchFileTypes(installer);
+    NotifyAssociationsChanged();
+    if (progress)
+        progress->AdvanceWithStatus(textAddingToFindMenu);
+    if (wantsDesktopShortcut)
+        CreateDesktopShortcuts(installer);
+    RegisterFindMenuExtension(installer);
+    NotifyTaskbar();
+    RegisterUninstallEntry(installer);
+    CancelRestartDeletions(installer);
+}
+
 void RunInstallPhases(Installer& installer, const char* title, WizardSheet& sheet, const char* installPath,
                       bool wantsDesktopShortcut)
 {
@@ -89,10 +93,7 @@ void RunInstallPhases(Installer& installer, const char* title, WizardSheet& shee
     progress.SetProgressRange(static_cast<unsigned short>(5 * CountSelected() + 4));
     bool installed = InstallAndCommit(installer, progress, sheet);
     if (installed) {
-        RegisterSearchFileTypes(installer);
-        NotifyAssociationsChanged();
-        progress.AdvanceWithStatus(textAddingToFindMenu);
-        AddToShell(installer, wantsDesktopShortcut);
+        RegisterInstallation(installer, wantsDesktopShortcut, &progress);
         progress.AdvanceWithStatus(textSetupComplete);
     }
     progress.DestroyProgress();

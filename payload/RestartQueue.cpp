@@ -115,8 +115,7 @@ void CancelInFileRenameOperations(Installer& installer, RegistryKey& key)
 void CancelInPendingRenames(Installer& installer, RegistryKey& key)
 {
     unsigned long stored = 0;
-    if (!key.Open(LocalMachine, kSessionManager, false) || !key.ValueExists(kPendingRenames)
-        || !key.ValueSize(kPendingRenames, &stored))
+    if (!key.Open(LocalMachine, kSessionManager, false) || !key.ValueSize(kPendingRenames, &stored))
         return;
     unsigned long size = stored + 2; // room for terminators the stored list may lack
     char* list = static_cast<char*>(MemAlloc(size));

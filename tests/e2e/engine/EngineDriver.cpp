@@ -5,14 +5,11 @@
 //                                         taskbar command, cancelled restart deletions
 //   engine_driver remove DIR              the rollback: registrations, then files
 // Exit code 0 on success, 1 when the file phase failed, 2 for a bad command line.
+#include "core/InstallPhases.h"
 #include "core/Installer.h"
 #include "core/MessageCatalog.h"
 #include "core/ProductTable.h"
-#include "integration/FileType.h"
-#include "integration/ProductRegistration.h"
-#include "integration/Shortcuts.h"
 #include "payload/FileInstaller.h"
-#include "payload/RestartQueue.h"
 #include "payload/Rollback.h"
 
 #include <windows.h>
@@ -27,14 +24,8 @@ int Install(Installer& installer, bool desktop)
         MessageBoxA(nullptr, installer.errorText, "engine_driver", MB_OK | MB_ICONERROR);
         return 1;
     }
-    RegisterSearchFileTypes(installer);
-    NotifyAssociationsChanged();
-    if (desktop)
-        CreateDesktopShortcuts(installer);
-    RegisterFindMenuExtension(installer);
-    NotifyTaskbar();
-    RegisterUninstallEntry(installer);
-    CancelRestartDeletions(installer);
+    // The setup's own order of the phases that follow the files.
+    RegisterInstallation(installer, desktop, nullptr);
     return 0;
 }
 
